@@ -1,0 +1,1 @@
+// Placeholder unit for a folder that has no sources yet.
