@@ -3,6 +3,8 @@
 #include <array>
 
 #include "ui/kinds.h"
+#include "ui/picture_box.h"
+#include "ui/tab_control.h"
 
 namespace ui {
 
@@ -10,6 +12,8 @@ namespace {
 // Filled in by the kind units (extern KindOps they define).
 const KindOps* const kKinds[] = {
     nullptr,
+    &kPageControlKind,
+    &kPicBoxKind,
 };
 }  // namespace
 
