@@ -2,6 +2,7 @@
 // A 32-bit drawing surface over pixels owned by someone else (a window's framebuffer, a test's
 // buffer). All coordinates are relative to the origin; every operation is clipped to the clip
 // region (in surface coordinates) and to the surface itself.
+#include <cstddef>  // bitmap.h uses size_t
 #include <cstdint>
 
 #include "desktop/bitmap.h"
@@ -60,6 +61,10 @@ class Canvas {
   void DrawBitmapDisabled(Point at, const Bitmap& bmp);
   // Alpha-blends a pixel onto the surface: coverage 0..255 of colour c (the text engine).
   void BlendPixel(int surface_x, int surface_y, ColorRef c, int coverage);
+  // Blends a coverage mask (one byte per pixel, 0..255, rows `pitch` bytes apart) of colour c with
+  // its top-left corner at a surface point: a glyph in one call, clipped rectangle by rectangle.
+  void BlendMask(int surface_x, int surface_y, const std::uint8_t* coverage, int mask_width, int mask_height,
+                 int pitch, ColorRef c);
   // True when the surface point lies inside the clip region.
   bool Visible(int surface_x, int surface_y) const;
 
