@@ -8,6 +8,19 @@ namespace desktop {
 // True when byte `b` starts a double-byte GBK character.
 constexpr bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
+// True when `b` can follow a lead byte as the second byte of a double-byte character.
+constexpr bool IsGbkTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+
+// One character of a GBK text: its code point and how many bytes (1 or 2) it takes. A lead byte
+// with a valid second byte is one double-byte character (U+FFFD when the code page leaves it
+// unassigned); a lead byte without one, and 0xFF, is a malformed byte: U+FFFD, one byte.
+struct GbkChar {
+  char32_t code = 0;
+  size_t length = 0;
+};
+// The character starting at byte `pos`; length 0 at or past the end.
+GbkChar DecodeGbkChar(std::string_view gbk, size_t pos);
+
 // Unicode code points of a GBK text; a malformed byte becomes U+FFFD and counts one byte.
 std::u32string GbkToUnicode(std::string_view gbk);
 std::string GbkToUtf8(std::string_view gbk);
