@@ -27,14 +27,15 @@ struct InputEvent {
     Deactivate,
     Expose,    // the surface must be presented again
     Quit,      // the desktop session ends
+    Moved,     // the window manager moved the window: `pos` is the surface's new top-left on the screen
   };
   Type type = Type::None;
   Window* window = nullptr;  // the top-level window the event is for
   Point pos;                 // surface coordinates of `window` (see Backend::SurfaceRect)
   MouseButton button = MouseButton::Left;
-  int clicks = 1;
+  int clicks = 1;  // as the backend counted them; the window system applies its own double-click rule
   int wheel = 0;
-  KeyEvent key;
+  KeyEvent key;      // key events; for mouse events only `key.mods` is used
   std::string text;  // UTF-8
   int cursor = 0;    // editing: cursor position in characters
 };
@@ -54,6 +55,11 @@ class Backend {
   // A top-level window's surface: the part of the window rectangle the program draws. For a
   // window with a caption the window manager draws the title bar and the outer frame, so the
   // surface is the window rectangle less those; otherwise the whole window rectangle.
+  // The surface in window coordinates: a captioned top-level window (WS_CAPTION) loses its frame
+  // (3 pixels, 4 when resizable) on every side and its caption (19 pixels, 16 for a tool window)
+  // at the top; for the main window's 640 x 450 that leaves 634 x 425 at (3, 22).
+  static Rect SurfaceRect(const Window* top);
+
   virtual void CreateSurface(Window* top) = 0;
   virtual void DestroySurface(Window* top) = 0;
   virtual void ShowSurface(Window* top, bool show, bool activate) = 0;

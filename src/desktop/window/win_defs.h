@@ -182,5 +182,14 @@ constexpr int kCxFixedFrame = 3;
 constexpr int kCyFixedFrame = 3;
 constexpr int kCyCaption = 19;
 constexpr int kCxBorder = 1;
+constexpr int kCxSizeFrame = 4;   // a resizable frame
+constexpr int kCySmCaption = 16;  // the narrow caption of a tool window
+// A second press is a double-click when it comes within this time and inside a rectangle of this
+// size centred on the first press.
+constexpr int kDoubleClickTimeMs = 500;
+constexpr int kCxDoubleClick = 4;
+constexpr int kCyDoubleClick = 4;
+// The shortest timer interval; shorter ones are raised to it.
+constexpr int kMinTimerIntervalMs = 10;
 
 }  // namespace desktop

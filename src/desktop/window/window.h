@@ -90,6 +90,11 @@ class Window {
   // Stacking among siblings.
   void BringToTop();
   void PlaceBelow(Window* sibling);
+  // A top-level window may have an owner (another top-level window): it is destroyed before its
+  // owner is, as a pop-up that belongs to a window goes with it. A child given here stands for its
+  // top-level window.
+  void SetOwner(Window* owner);
+  Window* Owner() const { return owner_; }
 
   int Id() const { return id_; }
   std::uint32_t Style() const { return style_; }
@@ -156,7 +161,8 @@ class Window {
   virtual Rect OnNcCalcSize(Size window_size);
   // Draws the non-client frame; the canvas origin is the window's top-left corner.
   virtual void OnNcPaint(Canvas& canvas);
-  // The canvas origin is the client area's top-left corner, the clip is `update`.
+  // The canvas origin is the client area's top-left corner and its clip is `update`, which is given
+  // in client coordinates. Answer true when the background was erased.
   virtual bool OnEraseBackground(Canvas& canvas, const Region& update);
   virtual void OnPaint(Canvas& canvas, const Region& update) { (void)canvas; (void)update; }
   // Point in window coordinates.
@@ -184,6 +190,8 @@ class Window {
   virtual void OnShowWindow(bool shown) { (void)shown; }
   virtual void OnSetFont(Font* font) { (void)font; }
   virtual void OnSetText() { Invalidate(); }
+  // The window was enabled or disabled; the default redraws it.
+  virtual void OnEnable(bool enabled) { (void)enabled; Invalidate(); }
   virtual void OnSize() {}
   // Top-level windows: gained or lost activation.
   virtual void OnActivate(bool active) { (void)active; }
@@ -209,6 +217,12 @@ class Window {
   std::shared_ptr<Font> font_;
   int id_ = 0;
   bool alive_ = false;
+  bool destroying_ = false;
+  Window* owner_ = nullptr;
+  // Top-level windows only: what waits to be painted, in surface coordinates, and the part of it
+  // whose background is to be erased first.
+  Region invalid_;
+  Region erase_;
 };
 
 }  // namespace desktop
