@@ -1,10 +1,12 @@
 #pragma once
 // Fonts made from logical font records, through fontconfig and FreeType, and text drawing.
 // Texts are GBK bytes; they become Unicode only inside the engine.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "desktop/drawing/canvas.h"
 
@@ -48,6 +50,13 @@ class Font {
   virtual std::vector<int> CharacterEdges(std::string_view gbk) const = 0;
   // Draws one line with its top-left corner at `at`, background transparent.
   virtual void Draw(Canvas& canvas, Point at, std::string_view gbk, ColorRef color) const = 0;
+
+  // Where an underline goes: its first row below the line's top, and its thickness. The mnemonic
+  // underline of text layout uses the same line.
+  virtual int UnderlineOffset() const { return Ascent() + std::max(0, (Height() - Ascent() - 1) / 2); }
+  virtual int LineThickness() const { return 1; }
+  // The average width of a character (half the pixel size in the Song face); tab stops use it.
+  virtual int AverageCharWidth() const { return std::max(1, Measure("x").width); }
 };
 
 // Layout flags, with the platform's values.
