@@ -11,7 +11,7 @@ WindowHandle LinuxPlatformOperations::FindOwnerWindow(const char*) { return null
 
 int LinuxPlatformOperations::ShellOpen(WindowHandle, const char*, const char* file, int) {
   const std::vector<std::string> argv = {"xdg-open", EscapeForHandOver(file != nullptr ? file : "")};
-  switch (SpawnAndWait(argv, kHandOverWait)) {
+  switch (SpawnAndWait(argv, wait_)) {
     case ChildOutcome::kNotStarted:
       return kFileNotFound;
     case ChildOutcome::kFailed:
