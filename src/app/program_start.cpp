@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 
 #include "app/event_loop.h"
@@ -18,7 +19,7 @@
 namespace app {
 namespace {
 
-std::span<const std::uint8_t> description_source;
+std::optional<std::span<const std::uint8_t>> description_source;
 bool change_working_directory = true;
 bool platform_initialized = false;
 
@@ -45,6 +46,8 @@ void InitializePlatformOnce() {
 
 void SetDescriptionSource(std::span<const std::uint8_t> bytes) { description_source = bytes; }
 
+void UseBuiltInDescription() { description_source.reset(); }
+
 void SetChangeWorkingDirectory(bool change) { change_working_directory = change; }
 
 void InitializeApplication() {
@@ -53,7 +56,7 @@ void InitializeApplication() {
   InitializePlatformOnce();
   if (change_working_directory) SetWorkingDirectoryToProgramFolder();
   const std::span<const std::uint8_t> bytes =
-      description_source.empty() ? ui::description::BuiltInDescription() : description_source;
+      description_source ? *description_source : ui::description::BuiltInDescription();
   if (!ui::LoadWindowDescriptions(bytes)) {
     const std::string message(
         ui::description::DescriptionErrorMessage(ui::description::DescriptionError::kUnreadable));

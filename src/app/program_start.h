@@ -17,9 +17,10 @@ int ProgramStart();
 // process exit code (the quit message's code, 0).
 int RunProgram();
 
-// The stored descriptions to load instead of the built-in ones (the driver's --description). The
-// bytes must stay valid until InitializeApplication has run. An empty span restores the built-in.
+// The stored descriptions to load instead of the built-in ones (the driver's --description); the
+// bytes, which may be anything, must stay valid until InitializeApplication has run.
 void SetDescriptionSource(std::span<const std::uint8_t> bytes);
+void UseBuiltInDescription();
 
 // Whether InitializeApplication sets the working directory to the program's folder (on by
 // default; in-process tests keep theirs).

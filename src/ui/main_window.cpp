@@ -7,6 +7,7 @@
 #include "desktop/window/window_system.h"
 #include "ui/description/stored_form.h"
 #include "ui/loaded_windows.h"
+#include "ui/radio_keys.h"
 
 namespace ui {
 
@@ -134,7 +135,6 @@ void MainWindow::MoveFocus(bool backwards) {
 
 bool MainWindow::PreTranslateKey(const KeyEvent& key, Window* target) {
   if (target != nullptr && target != this && !target->IsDescendantOf(this)) return false;
-  for (const auto& listener : key_press_listeners_) listener();
 
   const Modifiers& mods = key.mods;
   Control* focused = FocusedControl();
@@ -158,6 +158,11 @@ bool MainWindow::PreTranslateKey(const KeyEvent& key, Window* target) {
     case VK_F1:
       // Help is off unless the window asks for it, and this system has no help to show.
       return false;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      return HandleRadioArrowKey(WindowSystem::Get().Focus(), key);
     default:
       break;
   }

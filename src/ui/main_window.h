@@ -3,7 +3,6 @@
 // handling: Tab and Shift+Tab, Enter, Esc, F1, Alt mnemonics, and where the focus goes when the
 // window is activated.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -45,9 +44,6 @@ class MainWindow : public desktop::Window {
   // The window as ReadControlProperty reads it.
   ControlProperties& Properties() { return properties_; }
 
-  // Called for every key press the window's key filter sees (the tab control's hint goes away).
-  void AddKeyPressListener(std::function<void()> listener) { key_press_listeners_.push_back(std::move(listener)); }
-
   bool PreTranslateKey(const desktop::KeyEvent& key, desktop::Window* target) override;
   void OnActivate(bool active) override;
   void OnDestroy() override;
@@ -61,7 +57,6 @@ class MainWindow : public desktop::Window {
   const description::WindowEntry* entry_;
   description::WindowData data_;
   std::vector<std::unique_ptr<Control>> controls_;
-  std::vector<std::function<void()>> key_press_listeners_;
   ControlProperties properties_{*this};
 };
 

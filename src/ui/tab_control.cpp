@@ -60,12 +60,15 @@ bool TabControlWindow::OnCreate() {
   if (font) SetFont(std::move(font), false);  // otherwise the window's font is the default GUI font
   Relayout();
   SetTimer(timing::kTimerId, timing::kTickMs);
-  rest_since_ = WindowSystem::Get().Now();
+  last_pointer_ = WindowSystem::Get().CursorPos();
+  observer_id_ = WindowSystem::Get().AddInputObserver([this](const InputEvent& event) { ObserveInput(event); });
   return true;
 }
 
 void TabControlWindow::OnDestroy() {
   KillTimer(timing::kTimerId);
+  if (observer_id_ != 0) WindowSystem::Get().RemoveInputObserver(observer_id_);
+  observer_id_ = 0;
   hint_.Close();
 }
 
@@ -157,7 +160,6 @@ void TabControlWindow::PaintHeader(Canvas& canvas, int page) const {
 // ----- page changes -----
 
 void TabControlWindow::OnMouseDown(const MouseEvent& e) {
-  SuppressHint();
   if (e.button != MouseButton::Left) return;
   const int header = HeaderAt(e.pos);
   if (header < 0) return;
@@ -252,22 +254,30 @@ void TabControlWindow::SetHovered(int header) {
   }
 }
 
-void TabControlWindow::OnMouseMove(const MouseEvent& e) {
-  SetHovered(HeaderAt(e.pos));
-  const Point screen = ClientToScreen(e.pos);
-  if (!(screen == last_pointer_)) PointerMoved(screen);
-}
+void TabControlWindow::OnMouseMove(const MouseEvent& e) { SetHovered(HeaderAt(e.pos)); }
 
-void TabControlWindow::OnMouseWheel(int delta) {
-  (void)delta;
-  SuppressHint();
-}
-
-void TabControlWindow::PointerMoved(Point screen) {
-  last_pointer_ = screen;
-  rest_since_ = WindowSystem::Get().Now();
-  suppressed_ = false;
-  hint_.Hide();
+// Every input event of the window system passes here first: a move of the pointer takes the hint
+// away and lifts the suppression; a press of a mouse button, the wheel, or a key pressed or
+// released takes it away until the pointer moves.
+void TabControlWindow::ObserveInput(const InputEvent& event) {
+  switch (event.type) {
+    case InputEvent::Type::MouseMove: {
+      const Point pointer = WindowSystem::Get().CursorPos();
+      if (pointer == last_pointer_) return;
+      last_pointer_ = pointer;
+      suppressed_ = false;
+      hint_.Hide();
+      return;
+    }
+    case InputEvent::Type::MouseDown:
+    case InputEvent::Type::MouseWheel:
+    case InputEvent::Type::KeyDown:
+    case InputEvent::Type::KeyUp:
+      SuppressHint();
+      return;
+    default:
+      return;
+  }
 }
 
 void TabControlWindow::SuppressHint() {
@@ -275,18 +285,11 @@ void TabControlWindow::SuppressHint() {
   suppressed_ = true;
 }
 
-// Over the tab control itself: inside the part of it its window shows, and not over one of its
-// shown child controls.
+// Over the tab control itself: the window the pointer is over is this one, not one of its
+// child controls nor anything that lies above it.
 bool TabControlWindow::PointerOverSelf(Point screen) const {
   if (!IsShown()) return false;
-  for (const Window* w = this; w != nullptr; w = w->Parent()) {
-    if (!w->ClientRect().Contains(w->ScreenToClient(screen))) return false;
-  }
-  const Point client = ScreenToClient(screen);
-  for (const Window* child : Children()) {
-    if (child->IsVisibleFlag() && child->WindowRect().Contains(client)) return false;
-  }
-  return true;
+  return WindowSystem::Get().WindowFromPoint(screen) == this;
 }
 
 void TabControlWindow::OnTimer(int timer_id) {
@@ -294,7 +297,6 @@ void TabControlWindow::OnTimer(int timer_id) {
   WindowSystem& ws = WindowSystem::Get();
   const std::uint64_t now = ws.Now();
   const Point pointer = ws.CursorPos();
-  if (!(pointer == last_pointer_)) PointerMoved(pointer);
   const bool over_self = PointerOverSelf(pointer);
   if (!over_self) SetHovered(-1);
 
@@ -302,7 +304,8 @@ void TabControlWindow::OnTimer(int timer_id) {
     if (now - shown_at_ > static_cast<std::uint64_t>(timing::kLongestShownMs)) SuppressHint();
     return;
   }
-  if (suppressed_ || now - rest_since_ < static_cast<std::uint64_t>(timing::kRestMs) || !over_self) return;
+  const std::uint64_t resting = now - std::min(now, ws.LastPointerMoveTime());
+  if (suppressed_ || resting < static_cast<std::uint64_t>(timing::kRestMs) || !over_self) return;
   const std::string text = HintTextAt(ScreenToClient(pointer));
   if (text.empty()) return;
   hint_.Show(text, {pointer.x, pointer.y + timing::kBelowPointer});
@@ -318,13 +321,6 @@ Window* CreateTabControl(const CreateParams& params) {
                                   params.rect, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | params.common_styles, 0,
                                   {}, params.id);
   if (window == nullptr) return nullptr;
-  // Key presses anywhere in the window take the hint away.
-  if (auto* main = dynamic_cast<MainWindow*>(params.parent); main != nullptr && params.control != nullptr) {
-    Control* control = params.control;
-    main->AddKeyPressListener([control] {
-      if (auto* tab = dynamic_cast<TabControlWindow*>(control->window)) tab->SuppressHint();
-    });
-  }
   return window;
 }
 

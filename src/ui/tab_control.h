@@ -9,6 +9,7 @@
 
 #include "desktop/geometry.h"
 #include "desktop/text/font.h"
+#include "desktop/window/backend.h"
 #include "desktop/window/window.h"
 #include "ui/description/kind_data.h"
 #include "ui/kinds.h"
@@ -57,7 +58,6 @@ class TabControlWindow : public desktop::Window {
   void OnSetFont(desktop::Font* font) override;
   void OnMouseMove(const desktop::MouseEvent& e) override;
   void OnMouseDown(const desktop::MouseEvent& e) override;
-  void OnMouseWheel(int delta) override;
   void OnTimer(int timer_id) override;
   std::intptr_t OnMessage(std::uint32_t msg, std::uintptr_t wparam, std::intptr_t lparam) override;
 
@@ -73,7 +73,7 @@ class TabControlWindow : public desktop::Window {
   // Makes `page` current as a press on its header does (nothing for the current page).
   void SelectPage(int page);
 
-  // A key was pressed or released somewhere in the window: the hint goes until the pointer moves.
+  // The hint goes away and stays away until the pointer moves.
   void SuppressHint();
   const TabHint& Hint() const { return hint_; }
 
@@ -87,7 +87,7 @@ class TabControlWindow : public desktop::Window {
   void RaiseEvent(int event);
   std::vector<std::vector<std::uint32_t>> PagesOfChildList() const;
   // Hints.
-  void PointerMoved(desktop::Point screen);
+  void ObserveInput(const desktop::InputEvent& event);
   bool PointerOverSelf(desktop::Point screen) const;
   void SetHovered(int header);
 
@@ -98,8 +98,8 @@ class TabControlWindow : public desktop::Window {
   int hovered_ = -1;
 
   TabHint hint_;
+  int observer_id_ = 0;
   desktop::Point last_pointer_{-1, -1};
-  std::uint64_t rest_since_ = 0;
   std::uint64_t shown_at_ = 0;
   bool suppressed_ = false;
 };

@@ -18,6 +18,7 @@ constexpr int kPaddingY = 2;
 
 class HintPopup : public Window {
  public:
+  explicit HintPopup(TabHint* hint) : hint_(hint) {}
   const WindowClass& Class() const override {
     static const WindowClass kClass{.name = "ShopAssistHint", .cursor = CursorShape::Arrow};
     return kClass;
@@ -29,6 +30,12 @@ class HintPopup : public Window {
   }
   // The pointer passes through a hint to what lies below it.
   int OnNcHitTest(Point) override { return HTTRANSPARENT; }
+  void OnDestroy() override {
+    if (hint_ != nullptr) hint_->PopupDestroyed();
+  }
+
+ private:
+  TabHint* hint_;
 };
 
 Size ScreenSize() {
@@ -42,7 +49,7 @@ TabHint::~TabHint() { Close(); }
 
 void TabHint::Show(const std::string& text_gbk, Point screen) {
   if (popup_ == nullptr || !popup_->IsAlive()) {
-    popup_ = Window::Create(std::make_unique<HintPopup>(), nullptr, {0, 0, 1, 1}, WS_POPUP | WS_BORDER,
+    popup_ = Window::Create(std::make_unique<HintPopup>(this), nullptr, {0, 0, 1, 1}, WS_POPUP | WS_BORDER,
                             WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, {}, 0);
     if (popup_ == nullptr) return;
   }
@@ -72,8 +79,9 @@ Point TabHint::Position() const {
 }
 
 void TabHint::Close() {
-  if (popup_ != nullptr && popup_->IsAlive()) popup_->Destroy();
+  Window* popup = popup_;
   popup_ = nullptr;
+  if (popup != nullptr && popup->IsAlive()) popup->Destroy();
 }
 
 }  // namespace ui

@@ -28,6 +28,8 @@ class TabHint {
   desktop::Point Position() const;
   // Destroys the pop-up (its owner goes).
   void Close();
+  // The pop-up tells its hint when it is destroyed, by whoever destroys it.
+  void PopupDestroyed() { popup_ = nullptr; }
 
  private:
   desktop::Window* popup_ = nullptr;
