@@ -2,7 +2,12 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/button.h"
+#include "ui/check_radio_kinds.h"
+#include "ui/edit_box.h"
+#include "ui/hyperlinker.h"
 #include "ui/kinds.h"
+#include "ui/label.h"
 #include "ui/picture_box.h"
 #include "ui/tab_control.h"
 
@@ -14,6 +19,12 @@ const KindOps* const kKinds[] = {
     nullptr,
     &kPageControlKind,
     &kPicBoxKind,
+    &kLabelKind,
+    &kEditBoxKind,
+    &kButtonKind,
+    &kHyperLinkerKind,
+    &kCheckBoxKind,
+    &kRadioBoxKind,
 };
 }  // namespace
 
