@@ -25,13 +25,14 @@ void RadioButton::DrawMark(Canvas& canvas, Point at, bool checked, bool pushed, 
 std::vector<Window*> ControlGroupOf(Window& control) {
   Window* parent = control.Parent();
   if (!parent) return {&control};
-  const std::vector<Window*>& siblings = parent->Children();
+  // Siblings in creation order: the window system keeps the newest on top, first in its list.
+  const std::vector<Window*> siblings(parent->Children().rbegin(), parent->Children().rend());
   const auto self = std::find(siblings.begin(), siblings.end(), &control);
   if (self == siblings.end()) return {&control};
   auto starts_group = [](const Window* w) { return (w->Style() & WS_GROUP) != 0; };
   auto first = self;
   while (first != siblings.begin() && !starts_group(*first)) --first;
-  auto last = std::find_if(self + 1, siblings.end(), starts_group);
+  const auto last = std::find_if(self + 1, siblings.end(), starts_group);
   return {first, last};
 }
 

@@ -17,8 +17,8 @@ class RadioButton : public CheckableButton {
   void DrawMark(Canvas& canvas, Point at, bool checked, bool pushed, bool enabled, bool flat) override;
 };
 
-// The group of `control` among its siblings, in sibling order: from the nearest sibling at or
-// before it that has WS_GROUP up to the next one that has it. Without WS_GROUP anywhere, every
+// The group of `control` among its siblings, in creation order (the bottom of the stacking order
+// first): from the nearest sibling at or before it that has WS_GROUP up to the next one that has it. Without WS_GROUP anywhere, every
 // sibling. The control itself is included; a window without a parent is a group of its own.
 std::vector<Window*> ControlGroupOf(Window& control);
 
