@@ -108,7 +108,7 @@ class TestWindow : public Window {
 };
 
 class WindowSystemTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override { backend_ = &InstallHeadlessBackend({1024, 768}); }
   void TearDown() override { ws().Reset(); }
 
