@@ -10,7 +10,7 @@
 namespace desktop {
 namespace {
 
-// GBK bytes of a few characters: 中 文 and 丂, whose second byte is the letter 'A'.
+// GBK bytes of a few characters: 中 文 and 丄, whose second byte is the letter 'A'.
 #define ZH "\xD6\xD0"
 #define WEN "\xCE\xC4"
 #define K81 "\x81\x41"
