@@ -111,6 +111,8 @@ void Window::SetParent(Window* new_parent) {
     return;
   WindowSystem& ws = WindowSystem::Get();
   const bool visible = IsVisibleFlag();
+  // A window moving to another top-level window leaves the focus and the capture behind.
+  if (TopLevel() != (new_parent != nullptr ? new_parent->TopLevel() : this)) ws.DropFocusAndCapture(this);
   std::unique_ptr<Window> self;
   if (parent_ != nullptr) {
     if (IsShown()) parent_->InvalidateRect(rect_);
@@ -120,8 +122,6 @@ void Window::SetParent(Window* new_parent) {
   } else {
     self = ws.DetachTopLevel(this);
   }
-  // A window moving to another top-level window leaves the focus and the capture behind.
-  ws.DropFocusAndCapture(this);
   parent_ = new_parent;
   client_ = OnNcCalcSize(rect_.GetSize());
   if (new_parent != nullptr) {
