@@ -10,6 +10,8 @@ struct EscapeCase {
   std::string expected;
 };
 
+void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.name; }
+
 class HandOverEscapeTest : public testing::TestWithParam<EscapeCase> {};
 
 TEST_P(HandOverEscapeTest, EscapesControlSpaceAndHighBytes) {

@@ -41,6 +41,8 @@ struct ChoiceCase {
   const char* expected;  // null: nothing is opened and the result is 0
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
 class AddressChoiceTest : public OpenLinkAddressTest, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(AddressChoiceTest, OpensTheChosenAddress) {
@@ -104,6 +106,8 @@ struct RegistryCase {
   const char* command;     // null: the command key is missing
 };
 
+void PrintTo(const RegistryCase& c, std::ostream* os) { *os << c.name; }
+
 class RegistryFailureTest : public OpenLinkAddressTest, public testing::WithParamInterface<RegistryCase> {};
 
 TEST_P(RegistryFailureTest, StartsNothingAndReturnsZero) {
@@ -139,6 +143,8 @@ struct CutCase {
   std::string command;
   std::string expected;  // the command line for address A
 };
+
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.name; }
 
 class CuttingTest : public OpenLinkAddressTest, public testing::WithParamInterface<CutCase> {};
 

@@ -77,6 +77,8 @@ struct ConversionCase {
   std::int32_t expected;
 };
 
+void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.name; }
+
 class RawConversionTest : public ReadControlPropertyTest,
                           public testing::WithParamInterface<ConversionCase> {};
 

@@ -17,6 +17,8 @@ struct SplitCase {
   Words expected;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+
 class SplitWindowsCommandLineTest : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitWindowsCommandLineTest, Splits) {

@@ -130,6 +130,8 @@ struct ExecCase {
   std::string expected;
 };
 
+void PrintTo(const ExecCase& c, std::ostream* os) { *os << c.name; }
+
 class ExecToCommandLineTest : public testing::TestWithParam<ExecCase> {};
 
 TEST_P(ExecToCommandLineTest, Converts) { EXPECT_EQ(ExecToCommandLine(GetParam().exec), GetParam().expected); }
