@@ -21,6 +21,8 @@ struct BmpCase {
   std::size_t palette_size;
   std::vector<std::uint32_t> expected;  // 0xRRGGBB per pixel, top row first
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const BmpCase& c, std::ostream* os) { *os << c.name; }
 
 std::uint32_t ToRgbWord(desktop::ColorRef c) {
   return static_cast<std::uint32_t>(desktop::RedOf(c) << 16 | desktop::GreenOf(c) << 8 | desktop::BlueOf(c));

@@ -33,6 +33,8 @@ struct GifCase {
   std::string name;
   GifSpec spec;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const GifCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<GifCase> Cases() {
   std::vector<GifCase> cases;

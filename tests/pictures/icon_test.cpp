@@ -30,6 +30,8 @@ struct EntryRuleCase {
   int icon_width;
   std::size_t expected_entry;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const EntryRuleCase& c, std::ostream* os) { *os << c.name; }
 
 const EntryRuleCase kEntryRules[] = {
     {"FirstWithWidthAndColours", {{32, 0}, {32, 16}, {16, 16}}, 32, 1},

@@ -38,6 +38,8 @@ struct JpegCase {
   bool grey;
   bool progressive;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const JpegCase& c, std::ostream* os) { *os << c.name; }
 
 const JpegCase kCases[] = {
     {"BaselineColour", 32, 32, false, false},

@@ -19,6 +19,8 @@ struct Fixture {
   std::string name;
   Bytes file;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const Fixture& c, std::ostream* os) { *os << c.name; }
 
 DibSpec Indexed(int width, int height, int bits) {
   DibSpec spec{.width = width, .height = height, .bit_count = bits};
@@ -132,6 +134,8 @@ struct Patch {
   std::string name;
   Bytes file;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const Patch& c, std::ostream* os) { *os << c.name; }
 
 Patch PatchBmp(std::string name, const std::function<void(Bytes&)>& change) {
   Bytes file = fixtures::MakeBmp(Indexed(4, 4, 8));
@@ -237,6 +241,8 @@ struct RleCase {
   std::uint32_t compression;
   Bytes stream;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const RleCase& c, std::ostream* os) { *os << c.name; }
 
 const RleCase kBadRle[] = {
     {"Rle8RunPastRowEnd", 1, {5, 1, 0, 1}},

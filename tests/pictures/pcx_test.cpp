@@ -25,6 +25,8 @@ struct PcxCase {
   std::size_t palette_size;
   std::vector<std::uint32_t> expected;  // 0xRRGGBB per pixel
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const PcxCase& c, std::ostream* os) { *os << c.name; }
 
 std::uint32_t Word(desktop::ColorRef c) {
   return static_cast<std::uint32_t>(desktop::RedOf(c) << 16 | desktop::GreenOf(c) << 8 | desktop::BlueOf(c));

@@ -14,6 +14,8 @@ struct RecognizeCase {
   Bytes bytes;
   PictureFormat expected;
 };
+// gtest names the case instead of dumping its bytes.
+void PrintTo(const RecognizeCase& c, std::ostream* os) { *os << c.name; }
 
 Bytes Text(const char* s) { return Bytes(s, s + std::char_traits<char>::length(s)); }
 
