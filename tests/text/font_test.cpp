@@ -86,6 +86,16 @@ TEST(Font, SameRecordGivesTheSameFontAndLeftoversAreIgnored) {
   LogFont c = a;
   c.underline = 1;
   EXPECT_NE(fa.get(), Font::Create(c).get());
+  // Fields that do not change the drawing do not make another font: the controls' copies of a
+  // stored record (character set 1, precisions 0, quality 2, pitch 0) share the stored one.
+  LogFont d = a;
+  d.char_set = 134;
+  d.out_precision = 3;
+  d.clip_precision = 2;
+  d.quality = 1;
+  d.pitch_and_family = 2;
+  EXPECT_EQ(fa.get(), Font::Create(d).get());
+  EXPECT_EQ(Font::DefaultGui().get(), Font::Create(SongFont(-12)).get());
 }
 
 struct RefusedCase {

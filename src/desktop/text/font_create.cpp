@@ -14,11 +14,20 @@ namespace {
 
 constexpr size_t kMaxCachedFonts = 256;
 
-// The record's bytes with the leftovers after the face name's terminating zero cleared.
+// The fields that change what is drawn, as bytes: the leftovers after the face name's
+// terminating zero, the fields this engine does not use (escapement, orientation, precisions,
+// quality, pitch and family) and, for the Song face, the character set are left out, so that
+// the controls' copies of a record and the default GUI font share one font and one glyph cache.
 std::string CacheKey(const LogFont& lf) {
-  LogFont clean = lf;
+  LogFont clean;
+  clean.height = lf.height;
+  clean.width = lf.width;
+  clean.weight = lf.weight;
+  clean.italic = lf.italic;
+  clean.underline = lf.underline;
+  clean.strike_out = lf.strike_out;
   const std::string face = FaceNameOf(lf);
-  std::memset(clean.face_name, 0, sizeof clean.face_name);
+  clean.char_set = IsSongFaceName(face) ? 0 : lf.char_set;
   std::memcpy(clean.face_name, face.data(), face.size());
   return std::string(reinterpret_cast<const char*>(&clean), sizeof clean);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -32,7 +33,13 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const char* b) {
 }
 
 bool FontconfigReady() {
-  static const bool ready = FcInit() == FcTrue;
+  static const bool ready = [] {
+    if (FcInit() != FcTrue) return false;
+    // Fontconfig keeps its parsed configuration until told to let go; nothing of it is held
+    // past a match, so it can go at exit.
+    std::atexit(FcFini);
+    return true;
+  }();
   return ready;
 }
 
