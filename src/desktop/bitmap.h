@@ -2,6 +2,7 @@
 // Decoded pictures: a bitmap of 0xAARRGGBB pixels, top row first. Palette pictures keep their
 // palette and indexes as well, as the platform's palette bitmaps do. Icons carry their AND mask
 // in the alpha byte (0 where the mask says transparent, 255 elsewhere).
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

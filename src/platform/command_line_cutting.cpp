@@ -24,8 +24,11 @@ std::size_t FindAtCharacterBoundary(std::string_view text, std::string_view want
 }  // namespace
 
 std::string_view CutAtPlaceholder(std::string_view command) {
-  const std::string_view quoted = app::ConstantText(app::ConstantTextId::kQuotedPlaceholder);
-  const std::string_view bare = app::ConstantText(app::ConstantTextId::kPlaceholder);
+  using app::ConstantTextId;
+  const std::string_view quoted(app::ConstantText(ConstantTextId::kQuotedPlaceholder),
+                                app::ConstantTextLength(ConstantTextId::kQuotedPlaceholder));
+  const std::string_view bare(app::ConstantText(ConstantTextId::kPlaceholder),
+                              app::ConstantTextLength(ConstantTextId::kPlaceholder));
   std::size_t end = FindAtCharacterBoundary(command, quoted);
   if (end == std::string_view::npos) end = command.find(bare);
   return end == std::string_view::npos ? command : command.substr(0, end);
