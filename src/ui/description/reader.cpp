@@ -56,19 +56,24 @@ bool ReadRecords(std::span<const std::uint8_t> block, std::uint32_t record_count
   for (auto& offset : offsets) offset = table.U32();
   const std::span<const std::uint8_t> area = block.subspan(table.Position());
 
-  records.resize(record_count);
+  // Every record must lie inside the block before any is read.
+  std::vector<std::span<const std::uint8_t>> bodies(record_count);
   for (std::uint32_t i = 0; i < record_count; ++i) {
     if (offsets[i] > area.size()) return false;
     ByteCursor at(area.subspan(offsets[i]));
     std::int32_t body_size = at.I32();
     if (body_size < 0) return false;
-    std::span<const std::uint8_t> body = at.Bytes(static_cast<std::size_t>(body_size));
+    bodies[i] = at.Bytes(static_cast<std::size_t>(body_size));
     if (at.Failed()) return false;
-    ByteCursor c(body);
+  }
+
+  records.resize(record_count);
+  for (std::uint32_t i = 0; i < record_count; ++i) {
+    ByteCursor c(bodies[i]);
     Record& record = records[i];
     record.identity = identities[i];
     if (!ReadCommonPart(c, record.common)) return false;
-    record.kind_data = body.subspan(c.Position());
+    record.kind_data = bodies[i].subspan(c.Position());
   }
   return true;
 }
@@ -80,6 +85,8 @@ std::optional<Description> ReadDescription(std::span<const std::uint8_t> bytes) 
   std::span<const std::uint8_t> index = c.CountedBlock();
   if (c.Failed() || index.size() % 8 != 0) return std::nullopt;
   const std::size_t window_count = index.size() / 8;
+  // A window entry takes at least six 32-bit values.
+  if (window_count > c.Remaining() / 24) return std::nullopt;
 
   Description description;
   description.windows.resize(window_count);
