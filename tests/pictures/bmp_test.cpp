@@ -84,6 +84,14 @@ BmpCase Bits16Fields565(std::string name, DibHeaderKind header) {
 }
 
 // 32-bit bit fields in an unusual order: blue in the top byte, red in the lowest.
+// A mask as wide as the pixel: the channel takes its top eight bits.
+BmpCase Bits32FullWidthMask() {
+  DibSpec spec{.width = 2, .height = 1, .bit_count = 32, .compression = 3};
+  spec.masks = {0xFFFFFFFF, 0, 0x000000FF};
+  spec.values = {0x12345678, 0xFF0000C3};
+  return {"Bits32FullWidthMask", fixtures::MakeBmp(spec), 2, 1, 0, {0x120078, 0xFF00C3}};
+}
+
 BmpCase Bits32Fields() {
   DibSpec spec{.width = 2, .height = 1, .bit_count = 32, .compression = 3};
   spec.masks = {0x000000FF, 0x0000FF00, 0xFF000000};
@@ -160,6 +168,7 @@ std::vector<BmpCase> Cases() {
       Bits16Fields565("Bits16Fields565InV4Header", DibHeaderKind::V4),
       Bits16Fields565("Bits16Fields565InV5Header", DibHeaderKind::V5),
       Bits32Fields(),
+      Bits32FullWidthMask(),
       Rle8(),
       Rle4(),
       WithOffset("RowsAfterAGap", std::nullopt, 6),

@@ -47,7 +47,8 @@ class Channel {
   }
   std::uint32_t Extract(std::uint32_t value) const {
     if (bits_ == 0) return 0;
-    const std::uint32_t raw = (value >> shift_) & ((1u << bits_) - 1u);
+    // A mask may be all 32 bits wide, so the width mask is built in 64 bits.
+    const std::uint32_t raw = (value >> shift_) & static_cast<std::uint32_t>((std::uint64_t{1} << bits_) - 1);
     if (bits_ >= 8) return raw >> (bits_ - 8);
     // Repeat the bits downwards so that the full value becomes 255, not 248.
     std::uint32_t out = 0;
