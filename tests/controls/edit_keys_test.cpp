@@ -135,6 +135,8 @@ const EditCase kEditCases[] = {
     // multi-line
     {"MultiLineEnterBreaksLine", ES_MULTILINE, "ab", 1, 1, 0, "", {K(VK_RETURN)}, "a\r\nb", 3, 3},
     {"MultiLineDownKeepsColumn", ES_MULTILINE, "ab\r\ncd", 1, 1, 0, "", {K(VK_DOWN)}, "ab\r\ncd", 5, 5},
+    {"MultiLineDownOverShortLineKeepsGoal", ES_MULTILINE, "abcd\r\nx\r\nabcd", 3, 3, 0, "",
+     {K(VK_DOWN), K(VK_DOWN)}, "abcd\r\nx\r\nabcd", 12, 12},
     {"MultiLineHomeEndOfLine", ES_MULTILINE, "ab\r\ncd", 5, 5, 0, "", {K(VK_HOME), K(VK_END, kShift)}, "ab\r\ncd", 4,
      6},
     {"MultiLineCtrlEndGoesToTextEnd", ES_MULTILINE, "ab\r\ncd", 0, 0, 0, "", {K(VK_END, kCtrl)}, "ab\r\ncd", 6, 6},
