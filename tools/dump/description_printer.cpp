@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <string>
-#include <type_traits>
 
 #include "text_encoding.h"
 #include "ui/description/reader.h"
