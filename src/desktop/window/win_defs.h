@@ -158,6 +158,19 @@ enum : int {
   VK_APPS = 0x5D,
   VK_F1 = 0x70,
   VK_F10 = 0x79,
+  VK_F12 = 0x7B,
+  VK_CAPITAL = 0x14,
+  VK_OEM_1 = 0xBA,       // ;
+  VK_OEM_PLUS = 0xBB,    // =
+  VK_OEM_COMMA = 0xBC,   // ,
+  VK_OEM_MINUS = 0xBD,   // -
+  VK_OEM_PERIOD = 0xBE,  // .
+  VK_OEM_2 = 0xBF,       // /
+  VK_OEM_3 = 0xC0,       // `
+  VK_OEM_4 = 0xDB,       // [
+  VK_OEM_5 = 0xDC,       // backslash
+  VK_OEM_6 = 0xDD,       // ]
+  VK_OEM_7 = 0xDE,       // '
 };
 
 // What a control asks of the keyboard (the dialog-code answer): the window's key filter gives
