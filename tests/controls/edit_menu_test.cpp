@@ -176,6 +176,11 @@ TEST_F(EditMenuRun, PressOutsideDismisses) {
   EXPECT_EQ(edit_->Text(), "abc" ZH);
 }
 
+TEST_F(EditMenuRun, QuittingProgramTakesTheMenuAway) {
+  RunMenu({[&](PopupMenu*) { WindowSystem::Get().PostQuit(0); }});
+  EXPECT_EQ(OpenMenu(), nullptr);
+}
+
 TEST_F(EditMenuRun, MenuOpensAtThePointer) {
   Point menu_at{};
   RunMenu({[&](PopupMenu* menu) {

@@ -157,6 +157,18 @@ TEST_F(MessageBoxRun, OwnerIsDisabledWhileOpen) {
   EXPECT_TRUE(host_->IsEnabled());
 }
 
+TEST_F(MessageBoxRun, QuittingProgramTakesTheBoxAway) {
+  const int result = Show({[&](MessageBoxWindow*) { WindowSystem::Get().PostQuit(0); }}, host_);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(OpenBox(), nullptr);
+  EXPECT_TRUE(host_->IsEnabled());
+}
+
+TEST_F(MessageBoxRun, GoesWithItsOwner) {
+  Show({[&](MessageBoxWindow*) { host_->Destroy(); }}, host_);
+  EXPECT_EQ(OpenBox(), nullptr);
+}
+
 TEST(MessageBoxWithoutDesktop, AnswersZero) {
   WindowSystem::Get().Reset();
   EXPECT_EQ(ShowMessageBox(nullptr, "x", "y", MB_OK | MB_ICONERROR), 0);

@@ -692,7 +692,8 @@ void EditControl::RunMenuCommand(int id) {
 
 void EditControl::ShowContextMenu(Point screen) {
   if (!HasFocus()) SetFocus();
-  const int chosen = TrackPopupMenu(ContextMenuItems(), screen);
+  const int chosen = TrackPopupMenu(ContextMenuItems(), screen, this);
+  if (!IsAlive()) return;  // the window went while the menu was up
   if (!HasFocus()) SetFocus();
   RunMenuCommand(chosen);
 }

@@ -114,12 +114,15 @@ int ShowMessageBox(Window* owner, const std::string& text_gbk, const std::string
   window->Move(Rect::FromSize((screen.width - width) / 2, (screen.height - height) / 2, width, height), false);
 
   Window* owner_top = owner ? owner->TopLevel() : nullptr;
+  if (owner_top) window->SetOwner(owner_top);
   const bool disable_owner = owner_top && owner_top->IsEnabled();
   if (disable_owner) owner_top->Enable(false);
   window->ShowWindow(SW_SHOW);
   window->OkButton()->SetFocus();
   system.RunModal(window);
-  if (disable_owner) owner_top->Enable(true);
+  // The loop also ends when the program is quitting: the box does not stay behind.
+  if (window->IsAlive()) window->Destroy();
+  if (disable_owner && owner_top->IsAlive()) owner_top->Enable(true);
   return result;
 }
 

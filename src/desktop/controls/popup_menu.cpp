@@ -180,7 +180,7 @@ void PopupMenu::Finish(int index) {
   Destroy();
 }
 
-int TrackPopupMenu(const std::vector<MenuItem>& items, Point screen) {
+int TrackPopupMenu(const std::vector<MenuItem>& items, Point screen, Window* owner) {
   WindowSystem& system = WindowSystem::Get();
   if (!system.HasBackend() || items.empty()) return 0;
   const Size size = PopupMenu::MeasureItems(items, *Font::DefaultGui());
@@ -195,10 +195,13 @@ int TrackPopupMenu(const std::vector<MenuItem>& items, Point screen) {
                                      Rect::FromSize(x, y, size.width, size.height), WS_POPUP,
                                      WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "", 0);
   if (!menu) return 0;
+  if (owner) menu->SetOwner(owner);
   menu->ShowWindow(SW_SHOW);
   menu->SetFocus();
   menu->SetCapture();
   system.RunModal(menu);
+  // The loop also ends when the program is quitting; the menu does not outlive it.
+  if (menu->IsAlive()) menu->Finish(-1);
   return chosen;
 }
 

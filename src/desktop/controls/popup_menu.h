@@ -57,6 +57,7 @@ class PopupMenu : public Window {
 
 // Shows `items` with the menu's top-left corner at `screen` (moved to stay on the screen) and runs
 // it modally. Answers the chosen item's id, or 0 when the menu was dismissed or cannot be shown.
-int TrackPopupMenu(const std::vector<MenuItem>& items, Point screen);
+// The menu belongs to `owner`'s top-level window, if given, and goes when that window goes.
+int TrackPopupMenu(const std::vector<MenuItem>& items, Point screen, Window* owner = nullptr);
 
 }  // namespace desktop
