@@ -5,6 +5,9 @@
 
 namespace app {
 
+// The caption of the message box: "错误".
+inline constexpr char kFatalErrorCaption[] = "\xb4\xed\xce\xf3";
+
 // The message-box text for `message` (null or empty: no message line) and `code` (0: no code
 // line), as GBK bytes with CR LF line breaks.
 std::string ComposeFatalText(const char* message, int code);
