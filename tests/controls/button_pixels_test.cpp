@@ -81,6 +81,77 @@ TEST_F(ButtonPixels, CaptionBlackWhenEnabledGreyWhenDisabled) {
   EXPECT_TRUE(AnyPixel(*b, inside, syscolor::kGrayText));
 }
 
+// The first and last rows of `area` that hold a pixel of colour c; {-1, -1} when none does.
+std::pair<int, int> RowsWith(HeadlessBackend& backend, const Window& w, const Rect& area, ColorRef c) {
+  WindowSystem::Get().UpdateAll();
+  int first = -1;
+  int last = -1;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (backend.ClientPixel(w, {x, y}) == c) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+  return {first, last};
+}
+
+std::pair<int, int> ColumnsWith(HeadlessBackend& backend, const Window& w, const Rect& area, ColorRef c) {
+  WindowSystem::Get().UpdateAll();
+  int first = -1;
+  int last = -1;
+  for (int x = area.left; x < area.right; ++x)
+    for (int y = area.top; y < area.bottom; ++y)
+      if (backend.ClientPixel(w, {x, y}) == c) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+TEST_F(ButtonPixels, MultiLineCaptionWrapsAndIsPlacedByStyles) {
+  const Rect rect = Rect::FromSize(10, 10, 60, 80);
+  const Rect inside{3, 3, 57, 77};
+  const int line = Font::DefaultGui()->Height();
+  PushButton* one = Make<PushButton>(BS_PUSHBUTTON, rect, "aaa bbb ccc");
+  const auto [one_top, one_bottom] = RowsWith(*backend_, *one, inside, kBlack);
+  EXPECT_LT(one_bottom - one_top, line);
+  one->Destroy();
+
+  struct Case {
+    std::uint32_t valign;
+    const char* name;
+  };
+  int tops[3] = {};
+  const Case cases[] = {{BS_TOP, "top"}, {BS_VCENTER, "middle"}, {BS_BOTTOM, "bottom"}};
+  for (int i = 0; i < 3; ++i) {
+    PushButton* b = Make<PushButton>(Styles(BS_MULTILINE, cases[i].valign), rect, "aaa bbb ccc");
+    const auto [top, bottom] = RowsWith(*backend_, *b, inside, kBlack);
+    EXPECT_GT(bottom - top, line) << cases[i].name;  // more than one line
+    tops[i] = top;
+    b->Destroy();
+  }
+  EXPECT_LT(tops[0], tops[1]);
+  EXPECT_LT(tops[1], tops[2]);
+}
+
+TEST_F(ButtonPixels, CaptionPlacedAcrossByStyles) {
+  struct Case {
+    std::uint32_t halign;
+    bool near_left;
+    bool near_right;
+  };
+  const Case cases[] = {{BS_LEFT, true, false}, {BS_RIGHT, false, true}, {BS_CENTER, false, false}};
+  for (const Case& c : cases) {
+    PushButton* b = Make<PushButton>(c.halign, Rect::FromSize(10, 10, 120, 30), "ab");
+    const auto [left, right] = ColumnsWith(*backend_, *b, {3, 3, 117, 27}, kBlack);
+    EXPECT_EQ(left < 10, c.near_left) << "align " << c.halign;
+    EXPECT_EQ(right > 110, c.near_right) << "align " << c.halign;
+    b->Destroy();
+  }
+}
+
 TEST_F(ButtonPixels, BitmapDrawnInsteadOfCaptionAndShiftedWhenPushed) {
   PushButton* b = Make<PushButton>(Styles(BS_PUSHBUTTON, BS_BITMAP), Rect::FromSize(10, 10, 80, 40), "Wide");
   {
@@ -201,6 +272,16 @@ TEST_F(CheckPixels, ColoursComeFromTheControl) {
   EXPECT_EQ(PixelAt(*coloured, {119, 0}), Rgb(0, 0, 255));
   EXPECT_TRUE(AnyPixel(*coloured, coloured->CaptionArea(), Rgb(255, 0, 0)));
   EXPECT_FALSE(AnyPixel(*coloured, coloured->CaptionArea(), kBlack));
+}
+
+TEST_F(CheckPixels, CaptionStartsBesideTheMarkOrSitsRight) {
+  CheckBox* left = Make<CheckBox>(BS_AUTOCHECKBOX, Rect::FromSize(10, 10, 150, 20), "ab");
+  CheckBox* right = Make<CheckBox>(Styles(BS_AUTOCHECKBOX, BS_RIGHT), Rect::FromSize(10, 40, 150, 20), "ab");
+  const auto [left_first, left_last] = ColumnsWith(*backend_, *left, {14, 0, 150, 20}, kBlack);
+  const auto [right_first, right_last] = ColumnsWith(*backend_, *right, {14, 0, 150, 20}, kBlack);
+  EXPECT_LT(left_first, kCheckMarkSize + kMarkGap + 4);
+  EXPECT_GT(right_last, 140);
+  EXPECT_GT(right_first, left_last);
 }
 
 TEST_F(CheckPixels, FocusRectangleAroundTheCaption) {
