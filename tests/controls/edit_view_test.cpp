@@ -93,6 +93,9 @@ TEST_F(EditView, PasswordShowsOneCharacterPerCharacter) {
   edit->SendMessage(EM_SETPASSWORDCHAR, 0);
   EXPECT_EQ(edit->PasswordChar(), 0);
   EXPECT_EQ(edit->XOfPosition(4) - edit->XOfPosition(0), font.Measure("a" ZH "b").width);
+  // The style changed from outside is seen too.
+  edit->SetStyle(edit->Style() | ES_PASSWORD);
+  EXPECT_EQ(edit->XOfPosition(4) - edit->XOfPosition(0), font.Measure("###").width);
 }
 
 TEST_F(EditView, CaretBlinksEvery530MsWhileFocused) {

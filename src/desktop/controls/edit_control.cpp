@@ -56,9 +56,12 @@ bool EditControl::OnCreate() {
 // ----- layout -----
 
 const std::vector<EditControl::LineLayout>& EditControl::Layout() const {
-  if (layout_valid_) return layout_;
-  layout_.clear();
   const Font& font = *GetFont();
+  const char password = PasswordChar();
+  if (layout_valid_ && layout_font_ == &font && layout_password_ == password) return layout_;
+  layout_.clear();
+  layout_font_ = &font;
+  layout_password_ = password;
   const std::string& text = model_.Text();
   std::vector<std::pair<size_t, size_t>> ranges;
   if (model_.MultiLine()) {
@@ -75,7 +78,6 @@ const std::vector<EditControl::LineLayout>& EditControl::Layout() const {
   } else {
     ranges.emplace_back(0, text.size());
   }
-  const char password = PasswordChar();
   for (const auto& [start, end] : ranges) {
     LineLayout line;
     line.start = start;

@@ -147,6 +147,9 @@ class EditControl : public Window {
   int goal_x_ = -1;                  // where Up and Down aim, in a multi-line control
   mutable std::vector<LineLayout> layout_;
   mutable bool layout_valid_ = false;
+  // What the layout was made with, so a change of font or password style made from outside is seen.
+  mutable const Font* layout_font_ = nullptr;
+  mutable char layout_password_ = 0;
 };
 
 }  // namespace desktop
