@@ -4,9 +4,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,25 +53,44 @@ pid_t Spawn(const std::vector<std::string>& args, const std::string& display, co
 
 }  // namespace
 
+// Xvfb picks a free display number itself and writes it to a pipe (-displayfd), so that test
+// programs running side by side never pick the same one.
 bool XDisplay::Start() {
-  for (int n = 140; n < 200; ++n) {
-    struct stat st;
-    if (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0) continue;
-    name_ = ":" + std::to_string(n);
-    server_ = Spawn({"Xvfb", name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, "", "", true);
-    if (server_ < 0) return false;
-    for (int i = 0; i < 100 && display_ == nullptr; ++i) {
-      display_ = XOpenDisplay(name_.c_str());
-      if (display_ == nullptr) usleep(50 * 1000);
-    }
-    if (display_ != nullptr) {
-      XSetErrorHandler(IgnoreXErrors);
-      return true;
-    }
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return false;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  std::vector<std::string> args{"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  if (posix_spawnp(&server_, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) server_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  std::string number;
+  pollfd p{fds[0], POLLIN, 0};
+  while (server_ > 0 && number.find('\n') == std::string::npos && poll(&p, 1, 10000) > 0) {
+    char c[16];
+    const ssize_t n = read(fds[0], c, sizeof c);
+    if (n <= 0) break;
+    number.append(c, static_cast<std::size_t>(n));
+  }
+  close(fds[0]);
+  if (server_ < 0 || number.find('\n') == std::string::npos) {
     Stop();
     return false;
   }
-  return false;
+  name_ = ":" + number.substr(0, number.find('\n'));
+  display_ = XOpenDisplay(name_.c_str());
+  if (display_ == nullptr) {
+    Stop();
+    return false;
+  }
+  XSetErrorHandler(IgnoreXErrors);
+  return true;
 }
 
 void XDisplay::Stop() {
