@@ -10,7 +10,6 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -139,25 +138,38 @@ double Median(std::vector<double> v) {
   return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-// A display of our own when none is set: Xvfb on the first free display number. The connection
-// that found it up stays open: a server whose last client leaves resets itself, and refuses new
-// connections while it does.
+// A display of our own when none is set: Xvfb picks a free display number and writes it to a pipe
+// (-displayfd). The connection stays open: a server whose last client leaves resets itself, and
+// refuses new connections while it does.
 pid_t StartXvfb(Display** display) {
-  for (int n = 90; n < 130; ++n) {
-    const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-    struct stat st;
-    if (stat(lock.c_str(), &st) == 0) continue;
-    const std::string name = ":" + std::to_string(n);
-    const pid_t pid = Spawn("Xvfb", {name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    if (pid < 0) return -1;
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  std::vector<std::string> args{"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  if (posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  std::string number;
+  char c = 0;
+  while (pid > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+  close(fds[0]);
+  if (pid > 0 && !number.empty()) {
+    const std::string name = ":" + number;
     setenv("DISPLAY", name.c_str(), 1);
-    for (int i = 0; i < 100; ++i) {
-      if ((*display = XOpenDisplay(nullptr)) != nullptr) return pid;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    *display = XOpenDisplay(name.c_str());
+    if (*display != nullptr) return pid;
+  }
+  if (pid > 0) {
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    return -1;
   }
   return -1;
 }
