@@ -2,6 +2,7 @@
 
 #include "app/control_events.h"
 #include "desktop/pictures/picture.h"
+#include "ui/button_styles.h"
 #include "ui/control_fonts.h"
 #include "ui/description/reader.h"
 #include "ui/description/stored_form.h"
@@ -55,18 +56,7 @@ std::uint32_t ChoiceStyles(const ChoiceData& data, const Picture* picture) {
   if (data.push_like == 1) style |= BS_PUSHLIKE;
   if (data.flat == 1) style |= BS_FLAT;
   if (data.caption_left == 1) style |= BS_LEFTTEXT;
-  switch (data.horizontal_alignment) {
-    case 0: style |= BS_LEFT; break;
-    case 1: style |= BS_CENTER; break;
-    default: style |= BS_RIGHT; break;
-  }
-  switch (data.vertical_alignment) {
-    case 0: style |= BS_TOP; break;
-    case 1: style |= BS_VCENTER; break;
-    default: style |= BS_BOTTOM; break;
-  }
-  if (picture != nullptr && picture->IsValid()) style |= picture->kind == Picture::Kind::Icon ? BS_ICON : BS_BITMAP;
-  return style;
+  return style | ButtonContentStyles(data.horizontal_alignment, data.vertical_alignment, picture);
 }
 
 std::int32_t ChoiceCheckBox::ReadChecked() {
