@@ -53,14 +53,18 @@ class RealWindowTest : public ::testing::Test {
   static void SetUpTestSuite() {
     session_ = new XSession;
     started_ = session_->Start();
+    // One start of SDL's video for all cases of the program: SDL does not always come back up on
+    // X11 after shutting down completely within one process.
+    if (started_) started_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   }
   static void TearDownTestSuite() {
+    if (started_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     delete session_;
     session_ = nullptr;
   }
   void SetUp() override {
     if (!started_) GTEST_SKIP() << "Xvfb cannot be started here";
-    ASSERT_TRUE(InstallSdlBackend());
+    ASSERT_TRUE(InstallSdlBackend()) << SDL_GetError();
     sdl_ = static_cast<SdlBackend*>(&ws().GetBackend());
     // The main window's frame: caption, fixed frame, sunken client edge; red, a green child.
     main_ = Window::CreateAs(std::make_unique<Probe>(kRed), nullptr, Rect::FromSize(100, 80, 300, 200),
@@ -76,9 +80,11 @@ class RealWindowTest : public ::testing::Test {
     const Point p = main_->ClientToScreen({25, 35});
     int x = -1, y = -1;
     if (SDL_Window* w = sdl_->SdlWindowOf(main_)) SDL_GetWindowPosition(w, &x, &y);
-    char text[160];
-    std::snprintf(text, sizeof text, "screen %dx%d shows %06X at (%d, %d); the window is at (%d, %d)", shot.width,
-                  shot.height, shot.IsEmpty() ? 0u : shot.At(p.x, p.y) & 0xFFFFFFu, p.x, p.y, x, y);
+    char text[200];
+    const char* driver = SDL_GetCurrentVideoDriver();
+    std::snprintf(text, sizeof text, "screen %dx%d shows %06X at (%d, %d); the window is at (%d, %d) on %s", shot.width,
+                  shot.height, shot.IsEmpty() ? 0u : shot.At(p.x, p.y) & 0xFFFFFFu, p.x, p.y, x, y,
+                  driver != nullptr ? driver : "no driver");
     return text;
   }
   void TearDown() override { ws().Reset(); }

@@ -31,6 +31,8 @@ struct Scenario {
   std::function<void(FocusTest&)> check;
 };
 
+void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
+
 class FocusScenarios : public FocusTest, public ::testing::WithParamInterface<Scenario> {};
 
 TEST_P(FocusScenarios, Run) {

@@ -38,6 +38,16 @@ std::unique_ptr<SdlBackend> SdlBackend::Create() {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_APP_NAME, "shopassist");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+  // Without a display SDL falls back to drivers that show nothing; a window nobody can see is no
+  // window, unless such a driver was asked for by name.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  const bool invisible = driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+  if (invisible && (asked == nullptr || SDL_strstr(asked, driver) == nullptr)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_SetError("no display to show windows on");
+    return nullptr;
+  }
   std::unique_ptr<SdlBackend> backend(new SdlBackend());
   backend->wake_event_ = SDL_RegisterEvents(1);
   return backend;
