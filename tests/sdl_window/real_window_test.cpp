@@ -259,5 +259,19 @@ TEST_F(RealWindowTest, TheClipboardIsTheDesktops) {
   EXPECT_EQ(sdl_->GetClipboardText(), "from outside");
 }
 
+TEST_F(RealWindowTest, IconAndTitleReachTheWindowManager) {
+  Bitmap icon;
+  icon.width = 2;
+  icon.height = 2;
+  icon.pixels = {0xFFFF0000u, 0x00000000u, 0xFF00FF00u, 0xFF0000FFu};  // the second pixel masked out
+  sdl_->SetIcon(main_, icon);
+  main_->SetText("\xBA\xCC\xC0\xCA");  // 禾朗, GBK
+  ASSERT_TRUE(PumpUntil([] { return true; }));
+  const std::string xid = std::to_string(XWindowOf(main_));
+  EXPECT_EQ(Output({"xprop", "-id", xid, "-notype", "-f", "_NET_WM_ICON", "32c", " = $0+\n", "_NET_WM_ICON"}),
+            "_NET_WM_ICON = 2, 2, 4294901760, 0, 4278255360, 4278190335\n");
+  EXPECT_EQ(Output({"xprop", "-id", xid, "-notype", "_NET_WM_NAME"}), "_NET_WM_NAME = \"\xE7\xA6\xBE\xE6\x9C\x97\"\n");
+}
+
 }  // namespace
 }  // namespace sdl_test
