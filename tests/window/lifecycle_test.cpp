@@ -54,12 +54,27 @@ TEST_F(LifecycleTest, AWindowMayDestroyItselfWhileHandlingAnEvent) {
   w->SetCapture();
   backend().Click(top, {10, 10});
   backend().Click(top, {10, 10});
-  Pump();
-  EXPECT_FALSE(w->IsAlive());
+  Pump();  // deletes the window: it is not to be touched from here on
+  EXPECT_EQ(std::count(log_.begin(), log_.end(), "w:destroy"), 1);
+  EXPECT_TRUE(top->Children().empty());
   EXPECT_EQ(ws().Focus(), nullptr);
   EXPECT_EQ(ws().Capture(), nullptr);
   // The second click found the window gone and went to the parent.
   EXPECT_EQ(top->mouse_downs.size(), 1u);
+}
+
+TEST_F(LifecycleTest, ADestroyedWindowStaysReadableUntilTheLoopComesRound) {
+  TestWindow* top = MakeTop("top", Rect::FromSize(0, 0, 100, 100));
+  TestWindow* w = MakeChild("w", top, {0, 0, 5, 5}, 0);
+  w->Destroy();
+  // Whoever still holds it, up the stack of the event being handled, finds it dead, not deleted.
+  EXPECT_FALSE(w->IsAlive());
+  EXPECT_FALSE(w->IsShown());
+  EXPECT_EQ(w->Name(), "w");
+  w->Destroy();  // again: nothing
+  w->SetFocus();
+  EXPECT_EQ(ws().Focus(), nullptr);
+  EXPECT_EQ(std::count(log_.begin(), log_.end(), "w:destroy"), 1);
 }
 
 TEST_F(LifecycleTest, FailedCreationLeavesNothingBehind) {
@@ -85,7 +100,8 @@ TEST_F(LifecycleTest, CloseFromTheWindowManagerDestroysByDefault) {
   TestWindow* top = MakeTop("top", Rect::FromSize(0, 0, 100, 100));
   backend().CloseWindow(top);
   Pump();
-  EXPECT_FALSE(top->IsAlive());
+  EXPECT_TRUE(ws().TopLevels().empty());
+  EXPECT_EQ(log_.back(), "top:destroy");
   EXPECT_EQ(ends, 1);
 }
 

@@ -63,7 +63,8 @@ TEST_F(TimerTest, FireInTheOrderTheyFallDue) {
 
 TEST_F(TimerTest, KillingAndDestroyingStopTimers) {
   auto* s = Window::CreateAs(std::make_unique<Stamper>("s", nullptr, 0), top, {0, 0, 5, 5}, WS_CHILD, 0, "", 0);
-  auto* t = Window::CreateAs(std::make_unique<Stamper>("t", nullptr, 0), top, {0, 0, 5, 5}, WS_CHILD, 0, "", 0);
+  auto* t = Window::CreateAs(std::make_unique<Stamper>("t", &log_, 0), top, {0, 0, 5, 5}, WS_CHILD, 0, "", 0);
+  t->on_fire = [](Stamper& self, int id, int) { self.TestWindow::OnTimer(id); };
   s->SetTimer(1, 100);
   s->SetTimer(2, 100);
   t->SetTimer(1, 100);
@@ -73,9 +74,10 @@ TEST_F(TimerTest, KillingAndDestroyingStopTimers) {
   };
   backend().AdvanceClock(100);
   EXPECT_EQ(s->stamps, (std::vector<std::string>{"100:1"}));
-  t->Destroy();
+  EXPECT_EQ(log_, (Log{"t:timer1"}));
+  t->Destroy();  // deleted by the next pass: not to be touched afterwards
   backend().AdvanceClock(100);
-  EXPECT_EQ(t->stamps, (std::vector<std::string>{"100:1"}));
+  EXPECT_EQ(log_, (Log{"t:timer1", "t:destroy"}));
   EXPECT_EQ(s->stamps.size(), 2u);
   EXPECT_FALSE(ws().NextTimerDue() == std::nullopt);
   s->KillTimer(1);
