@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desktop/cursors/hand_cursor.h"
 #include "desktop/window/window_system.h"
 
 namespace desktop {
@@ -233,6 +234,23 @@ void SdlBackend::CopyToScreen(Surface& s, const Region& changed) {
 
 // ----- pointer, clipboard, text input -----
 
+namespace {
+
+// The hyperlink hand is ours, with its hot spot on the fingertip; the system hand if that fails.
+SDL_Cursor* CreateHandCursor() {
+  const Bitmap& image = HandCursorImage();
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<Pixel*>(image.pixels.data()), image.width, image.height, 32, image.width * 4, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Cursor* cursor = nullptr;
+  if (surface != nullptr) {
+    cursor = SDL_CreateColorCursor(surface, kHandCursorHotSpot.x, kHandCursorHotSpot.y);
+    SDL_FreeSurface(surface);
+  }
+  return cursor != nullptr ? cursor : SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+}
+
+}  // namespace
+
 void SdlBackend::SetCursor(CursorShape shape) {
   if (cursor_ == shape) return;
   const int i = static_cast<int>(shape);
@@ -244,7 +262,7 @@ void SdlBackend::SetCursor(CursorShape shape) {
       case CursorShape::IBeam: id = SDL_SYSTEM_CURSOR_IBEAM; break;
       case CursorShape::Wait: id = SDL_SYSTEM_CURSOR_WAIT; break;
     }
-    cursors_[i] = SDL_CreateSystemCursor(id);
+    cursors_[i] = shape == CursorShape::Hand ? CreateHandCursor() : SDL_CreateSystemCursor(id);
   }
   if (cursors_[i] != nullptr) SDL_SetCursor(cursors_[i]);
   cursor_ = shape;
