@@ -4,6 +4,7 @@
 #include <cctype>
 #include <tuple>
 
+#include "desktop/text/gbk.h"
 #include "desktop/window/window_system.h"
 #include "ui/description/stored_form.h"
 #include "ui/loaded_windows.h"
@@ -23,15 +24,13 @@ std::tuple<std::int32_t, int> TabOrderOf(const Control& control) {
   return {control.record->common.tab_order_key, control.creation_rank};
 }
 
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
 // Whether a caption marks `character` as its mnemonic: "&x" (case does not matter); "&&" is a
 // plain "&". Double-byte characters are stepped over whole.
 bool CaptionHasMnemonic(const std::string& caption, char character) {
   const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
   for (std::size_t i = 0; i < caption.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(caption[i]);
-    if (IsLeadByte(c)) {
+    if (IsGbkLeadByte(c)) {
       ++i;
       continue;
     }
@@ -41,7 +40,7 @@ bool CaptionHasMnemonic(const std::string& caption, char character) {
       ++i;
       continue;
     }
-    if (!IsLeadByte(next) && std::toupper(next) == wanted) return true;
+    if (!IsGbkLeadByte(next) && std::toupper(next) == wanted) return true;
   }
   return false;
 }

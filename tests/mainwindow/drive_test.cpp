@@ -5,36 +5,18 @@
 #include <fstream>
 #include <iterator>
 
+#include "description_variants.h"
 #include "drive_process.h"
 #include "ui/description/built_in_description.h"
-#include "ui/description/reader.h"
-#include "ui/description/writer.h"
 
 namespace mainwindow_test {
 namespace {
-
-using ui::description::Description;
 
 std::string Last(const DriveResult& r) { return r.lines.empty() ? std::string() : r.lines.back(); }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// The built-in description with the kind data of the record named `name` (GBK) starting with
-// another version.
-std::vector<std::uint8_t> WithVersion(const std::string& name_gbk, std::uint32_t version) {
-  std::optional<Description> description = ui::description::ReadDescription(ui::description::BuiltInDescription());
-  EXPECT_TRUE(description.has_value());
-  static std::vector<std::vector<std::uint8_t>> kept;  // the records point into these
-  for (auto& record : description->windows.at(0).records) {
-    if (record.common.name != name_gbk) continue;
-    std::vector<std::uint8_t>& data = kept.emplace_back(record.kind_data.begin(), record.kind_data.end());
-    for (int i = 0; i < 4; ++i) data.at(static_cast<std::size_t>(i)) = static_cast<std::uint8_t>(version >> (8 * i));
-    record.kind_data = data;
-  }
-  return ui::description::WriteDescription(*description);
 }
 
 struct EndCase {
@@ -158,8 +140,8 @@ const FatalCase kFatalCases[] = {
      },
      kUnreadable},
     {"WindowVersion7", [] { return WithVersion("", 7); }, kNotBuilt},
-    {"PictureBoxVersion3", [] { return WithVersion("\xcd\xbc\xc6\xac\xbf\xf2" "1", 3); }, kNotBuilt},  // 图片框1
-    {"EditBoxVersion3", [] { return WithVersion("\xb1\xe0\xbc\xad\xbf\xf2" "3", 3); }, kNotBuilt},    // 编辑框3
+    {"PictureBoxVersion3", [] { return WithVersion("图片框1", 3); }, kNotBuilt},
+    {"EditBoxVersion3", [] { return WithVersion("编辑框3", 3); }, kNotBuilt},
 };
 
 class FatalStart : public testing::TestWithParam<FatalCase> {};
@@ -184,7 +166,7 @@ TEST(Drive, MissingDescriptionFileIsUnreadable) {
 // The tab control reads data of any version, taking the fields its version has.
 TEST(Drive, TabControlOfAHigherVersionStillLoads) {
   const std::string path = TemporaryPath("tab_version_9.bin");
-  WriteBytes(path, WithVersion("\xb8\xdf\xbc\xb6\xd1\xa1\xd4\xf1\xbc\xd0" "1", 9));  // 高级选择夹1
+  WriteBytes(path, WithVersion("高级选择夹1", 9));
   const DriveResult r = RunDrive({"--description", path}, "focus\npage\n");
   EXPECT_EQ(r.lines, (std::vector<std::string>{"focus 编辑框1", "page 1", "exit 0"}));
 }

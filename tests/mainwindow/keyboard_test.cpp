@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "desktop/window/win_defs.h"
+#include "description_variants.h"
 #include "main_window_fixture.h"
 #include "platform/read_control_property.h"
 #include "ui/loaded_windows.h"
@@ -156,6 +157,33 @@ TEST_F(Keyboard, AltWithLettersAndDigitsDoesNothing) {
   EXPECT_TRUE(HandOvers().empty());
   EXPECT_EQ(WindowOf("编辑框1").Text(), "");
 }
+
+// A caption that marks a mnemonic: Alt with its letter, in either case of the caption, clicks the
+// box and gives it the focus; "&&" is a plain "&" and marks nothing.
+struct MnemonicCase {
+  const char* name;
+  const char* caption;
+  int vk;
+  bool clicks;
+};
+
+class Mnemonic : public MainWindowTest, public testing::WithParamInterface<MnemonicCase> {};
+
+TEST_P(Mnemonic, AltWithTheMarkedCharacter) {
+  Start({1024, 768}, WithChoiceCaption("选择框2", GetParam().caption));
+  const std::intptr_t before = WindowOf("选择框2").SendMessage(BM_GETCHECK);
+  Press(GetParam().vk, {.alt = true});
+  EXPECT_EQ(WindowOf("选择框2").SendMessage(BM_GETCHECK) != before, GetParam().clicks);
+  EXPECT_EQ(FocusName(), GetParam().clicks ? "选择框2" : "编辑框1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, Mnemonic,
+                         testing::Values(MnemonicCase{"Marked", "7天&Return", 'R', true},
+                                         MnemonicCase{"LowerCaseMark", "7天&return", 'R', true},
+                                         MnemonicCase{"Digit", "&7天退换", '7', true},
+                                         MnemonicCase{"OtherLetter", "7天&Return", 'S', false},
+                                         MnemonicCase{"DoubledAmpersand", "7天&&Return", 'R', false}),
+                         [](const testing::TestParamInfo<MnemonicCase>& info) { return info.param.name; });
 
 // Esc closes the window from any control on any page.
 struct EscCase {

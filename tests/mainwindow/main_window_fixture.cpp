@@ -37,7 +37,7 @@ std::string Utf8(std::string_view gbk) { return GbkToUtf8(gbk); }
 
 void MainWindowTest::SetUp() { Start({1024, 768}); }
 
-void MainWindowTest::Start(Size screen) {
+void MainWindowTest::Start(Size screen, std::vector<std::uint8_t> description) {
   WindowSystem::Get().Reset();
   app::ResetShellStateForTesting();
   app::ResetEventLoopForTesting();
@@ -47,7 +47,9 @@ void MainWindowTest::Start(Size screen) {
   platform::SetHandOverObserver(Record);
   app::SetFatalErrorPresenter(ThrowFatal);
   app::SetChangeWorkingDirectory(false);
-  app::UseBuiltInDescription();
+  description_ = std::move(description);
+  if (description_.empty()) app::UseBuiltInDescription();
+  else app::SetDescriptionSource(description_);
   backend_ = &InstallHeadlessBackend(screen);
   app::InitializeApplication();
   ui::LoadWindow(ui::description::kMainWindowIdentity);
@@ -63,6 +65,7 @@ void MainWindowTest::TearDown() {
   app::SetFatalErrorPresenter(nullptr);
   app::ResetShellStateForTesting();
   app::ResetEventLoopForTesting();
+  app::UseBuiltInDescription();
 }
 
 ui::TabControlWindow& MainWindowTest::Tab() const {

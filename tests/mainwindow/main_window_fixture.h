@@ -31,8 +31,9 @@ class MainWindowTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Starts the program on a screen of this size (SetUp uses 1024 x 768).
-  void Start(desktop::Size screen);
+  // Starts the program on a screen of this size (SetUp uses 1024 x 768), with the built-in
+  // description or the one given.
+  void Start(desktop::Size screen, std::vector<std::uint8_t> description = {});
 
   ui::MainWindow& Window() const { return *window_; }
   ui::TabControlWindow& Tab() const;
@@ -63,6 +64,7 @@ class MainWindowTest : public testing::Test {
   desktop::HeadlessBackend* backend_ = nullptr;
   platform::ScriptedPlatformOperations operations_;
   ui::MainWindow* window_ = nullptr;
+  std::vector<std::uint8_t> description_;
 };
 
 }  // namespace mainwindow_test

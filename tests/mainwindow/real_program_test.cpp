@@ -45,7 +45,7 @@ class RealProgram : public testing::Test {
 
   // Starts the program and waits for its first full frame; answers its window.
   unsigned long Launch(const std::vector<std::string>& environment = {}) {
-    pid_ = StartProgram({SHOPASSIST_PROGRAM}, display_->Name(), "", environment);
+    pid_ = StartProgram({SHOPASSIST_PROGRAM}, display_->Name(), ErrorsPath(), environment);
     EXPECT_GT(pid_, 0);
     unsigned long window = 0;
     const bool shown = WaitUntil(
@@ -73,8 +73,10 @@ class RealProgram : public testing::Test {
   int ExitStatus() {
     const int status = WaitForExit(pid_, 10);
     pid_ = -1;
+    if (status != 0) ADD_FAILURE() << "the program said on standard error:\n" << ReadAll(ErrorsPath());
     return status;
   }
+  static std::string ErrorsPath() { return TemporaryPath("program_errors.txt"); }
 
   static XDisplay* display_;
   static bool started_;
