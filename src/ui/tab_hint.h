@@ -1,12 +1,12 @@
 #pragma once
-// The tab control's hint: a small framed pop-up, topmost and never activated, showing one text in
-// the default interface font, kept on the screen.
+// The tab control's hint: the desktop's hint pop-up, made when first needed and kept while the
+// tab control lives.
 #include <string>
 
 #include "desktop/geometry.h"
 
 namespace desktop {
-class Window;
+class HintWindow;
 }
 
 namespace ui {
@@ -28,11 +28,9 @@ class TabHint {
   desktop::Point Position() const;
   // Destroys the pop-up (its owner goes).
   void Close();
-  // The pop-up tells its hint when it is destroyed, by whoever destroys it.
-  void PopupDestroyed() { popup_ = nullptr; }
 
  private:
-  desktop::Window* popup_ = nullptr;
+  desktop::HintWindow* popup_ = nullptr;
   std::string text_;
 };
 

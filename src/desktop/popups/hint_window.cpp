@@ -45,6 +45,10 @@ void HintWindow::ShowAt(std::string_view text_gbk, Point screen) {
 
 void HintWindow::Hide() { ShowWindow(SW_HIDE); }
 
+void HintWindow::OnDestroy() {
+  if (on_destroy) on_destroy();
+}
+
 void HintWindow::OnPaint(Canvas& canvas, const Region& update) {
   if (update.IsEmpty()) return;
   if (const Font* font = GetFont()) font->Draw(canvas, {kHintPaddingX, kHintPaddingY}, Text(), syscolor::kInfoText);

@@ -3,6 +3,7 @@
 // line of text in the default interface font on the info background. It is placed by its top-left
 // corner at a screen point and moved left or up as far as needed to stay on the screen. The
 // pointer passes through it to whatever lies below.
+#include <functional>
 #include <string_view>
 
 #include "desktop/window/window.h"
@@ -28,7 +29,11 @@ class HintWindow : public Window {
   // The outer size the pop-up takes for a text: the text, the padding and the frame.
   Size SizeFor(std::string_view text_gbk) const;
 
+  // Called when the pop-up is destroyed, by whoever destroys it.
+  std::function<void()> on_destroy;
+
   const WindowClass& Class() const override;
+  void OnDestroy() override;
   void OnPaint(Canvas& canvas, const Region& update) override;
   int OnNcHitTest(Point window_point) override;
   void OnSetText() override;
