@@ -96,7 +96,7 @@ bool ReadKey(const std::string& path, std::string_view group, std::string_view k
     const std::string_view text = Trim(line);
     if (text.empty() || text.front() == '#') continue;
     if (text.front() == '[') {
-      in_group = text == "[" + std::string(group) + "]";
+      in_group = text.size() == group.size() + 2 && text.back() == ']' && text.substr(1, group.size()) == group;
       continue;
     }
     if (!in_group) continue;
