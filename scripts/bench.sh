@@ -23,8 +23,10 @@ section "label text (bench/paint)"
 section "full repaint and search click, headless (bench/repaint)"
 "$build/bench/repaint/repaint_bench" --benchmark_min_time=0.2
 
-section "start to first frame (bench/startup)"
-"$build/bench/startup/startup_bench" 15
+if [ -x "$build/bench/startup/startup_bench" ]; then
+  section "start to first frame (bench/startup)"
+  "$build/bench/startup/startup_bench" 15
+fi
 
 section "the real program under Xvfb (bench/program)"
 PYTHONDONTWRITEBYTECODE=1 python3 "$here/bench/program/program_figures.py" "$build/src/main/shopassist" \
