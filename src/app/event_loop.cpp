@@ -1,6 +1,7 @@
 #include "app/event_loop.h"
 
 #include "desktop/window/window_system.h"
+#include "platform/child_processes.h"
 #include "ui/loaded_windows.h"
 
 namespace app {
@@ -13,9 +14,15 @@ void PostQuitWhenLastWindowClosed() {
   if (loop_entered) desktop::WindowSystem::Get().PostQuit(0);
 }
 
-// The framework's idle work: nothing is left over between messages in this system.
+// How often the idle work looks again for a browser opener that outlived its hand-over wait.
+constexpr int kReapIntervalMs = 250;
+
+// The framework's idle work: collect the openers that have ended since, so none is left a
+// zombie; while some still run, come back for them even if no input arrives.
 bool IdleWork(int pass) {
   (void)pass;
+  platform::ReapFinishedChildren();
+  if (platform::UnreapedChildCount() > 0) desktop::WindowSystem::Get().RequestIdleAfter(kReapIntervalMs);
   return false;
 }
 

@@ -143,6 +143,23 @@ TEST_F(LifecycleTest, IdleWorkRunsWhileItAsksForMoreAndAgainAfterInput) {
   EXPECT_EQ(top->Name(), "top");
 }
 
+TEST_F(LifecycleTest, IdleWorkThatAsksToComeBackRunsAgainWithoutInput) {
+  MakeTop("top", Rect::FromSize(0, 0, 100, 100));
+  std::vector<std::uint64_t> idle_times;
+  const int code = ws().RunLoop([&](int pass) {
+    idle_times.push_back(ws().Now());
+    if (idle_times.size() < 3) ws().RequestIdleAfter(250);
+    else ws().PostQuit(5);
+    (void)pass;
+    return false;
+  });
+  // Without the request the loop would sleep for input that never comes and end on its own.
+  EXPECT_EQ(code, 5);
+  ASSERT_EQ(idle_times.size(), 3u);
+  EXPECT_GE(idle_times[1] - idle_times[0], 250u);
+  EXPECT_GE(idle_times[2] - idle_times[1], 250u);
+}
+
 TEST_F(LifecycleTest, EndOfScriptedInputEndsTheLoop) {
   MakeTop("top", Rect::FromSize(0, 0, 100, 100));
   backend().SetFeeder([] { return false; });

@@ -237,6 +237,10 @@ int WindowSystem::RunLoop(const std::function<bool(int)>& idle) {
     }
     UpdateAll();
     if (quit_posted_) break;
+    if (idle_wake_at_ && *idle_wake_at_ <= Now()) {
+      idle_wake_at_.reset();
+      handled = true;
+    }
     if (handled) {
       idle_pass = 0;
       idle_left = true;
@@ -252,6 +256,11 @@ int WindowSystem::RunLoop(const std::function<bool(int)>& idle) {
   }
   CollectDestroyed();
   return quit_code_;
+}
+
+void WindowSystem::RequestIdleAfter(int ms) {
+  const std::uint64_t at = Now() + static_cast<std::uint64_t>(std::max(ms, 0));
+  if (!idle_wake_at_ || at < *idle_wake_at_) idle_wake_at_ = at;
 }
 
 bool WindowSystem::PumpPending() {
@@ -316,6 +325,7 @@ void WindowSystem::Reset() {
   last_press_.reset();
   quit_posted_ = false;
   quit_code_ = 0;
+  idle_wake_at_.reset();
   backend_.reset();
 }
 

@@ -45,6 +45,9 @@ class WindowSystem {
   // The event loop. `idle` runs when no input is waiting, with the pass count from 0; it answers
   // whether more idle work is left. Returns the quit code.
   int RunLoop(const std::function<bool(int)>& idle = {});
+  // Asks the loop to run its idle work again at the latest `ms` from now, even when no input
+  // comes (idle work that waits on something outside the program, such as a started process).
+  void RequestIdleAfter(int ms);
   // Handles input already waiting (and due timers) without sleeping; true when the quit message came.
   bool PumpPending();
   // Runs a nested loop until `dialog` is destroyed (modal message box, popup menu).
@@ -144,6 +147,7 @@ class WindowSystem {
   bool painting_ = false;
   bool quit_posted_ = false;
   int quit_code_ = 0;
+  std::optional<std::uint64_t> idle_wake_at_;  // RequestIdleAfter
 };
 
 }  // namespace desktop

@@ -38,7 +38,8 @@ std::optional<std::uint64_t> WindowSystem::NextTimerDue() const {
 }
 
 int WindowSystem::TimeToNextTimer() {
-  const std::optional<std::uint64_t> next = NextTimerDue();
+  std::optional<std::uint64_t> next = NextTimerDue();
+  if (idle_wake_at_ && (!next || *idle_wake_at_ < *next)) next = idle_wake_at_;
   if (!next) return -1;
   const std::uint64_t now = Now();
   if (*next <= now) return 0;
