@@ -112,7 +112,7 @@ def main():
         print(f"  shopassist:         {app_peak:8.1f} MiB   ratio {app_peak / ref_peak:5.2f}   (target: at most 25 MiB)")
 
         # Idle: the pointer away from both windows, nothing typed; both measured over the same span.
-        server.xdotool("mousemove", "--sync", 2, 2)
+        server.xdotool("mousemove", 2, 2)
         settle(pid)
         start = (cpu_ns(pid), wake_ups(pid), cpu_ns(ref_pid), wake_ups(ref_pid), time.monotonic())
         time.sleep(idle_seconds)

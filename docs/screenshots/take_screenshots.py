@@ -19,11 +19,11 @@ def main():
     app = x_session.Shopassist(server, program)
     try:
         app.wait_for_window()
-        server.xdotool("mousemove", "--sync", 2, 2)  # away from the window: no header lit, no hint
+        server.xdotool("mousemove", 2, 2)  # away from the window: no header lit, no hint
         for page in (1, 2, 3):
             if page != 1:
                 app.header(page)
-                server.xdotool("mousemove", "--sync", 2, 2)
+                server.xdotool("mousemove", 2, 2)
             path = os.path.join(folder, f"page{page}.png")
             server.run("import", "-window", str(app.window), path)
             print(path)

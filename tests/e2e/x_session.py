@@ -56,7 +56,7 @@ STAND_IN_OPENER = r"""#!/bin/sh
 f="$SHOPASSIST_E2E_CALLS/$(date +%s%N).$$"
 for a in "$@"; do printf '%s\0' "$a"; done > "$f.part" && mv "$f.part" "$f"
 if [ -n "$SHOPASSIST_E2E_OPENER_SLEEP" ]; then sleep "$SHOPASSIST_E2E_OPENER_SLEEP"; fi
-exit 0
+exit "${SHOPASSIST_E2E_OPENER_EXIT:-0}"
 """
 
 DEFAULT_TIMEOUT = 15.0
@@ -177,27 +177,52 @@ class XServer:
 
 
 class Shopassist:
-    """One run of the program on `server`, with the stand-in opener and a folder of its calls."""
+    """One run of the program on `server`, with the stand-in opener and a folder of its calls.
 
-    def __init__(self, server, program, extra_env=None):
+    With `desktop` given, the XDG folders are the run's own: "no browser" registers none for
+    web pages, "browser" registers e2e-browser.desktop, whose command (Exec=e2e-browser %u) is
+    a stand-in recording its calls like the opener, in `browser_calls_folder`."""
+
+    def __init__(self, server, program, extra_env=None, desktop=None):
         self.server = server
         self.folder = tempfile.mkdtemp(prefix="shopassist-e2e.")
         self.calls_folder = os.path.join(self.folder, "calls")
+        self.browser_calls_folder = os.path.join(self.folder, "browser-calls")
         os.mkdir(self.calls_folder)
+        os.mkdir(self.browser_calls_folder)
         bin_folder = os.path.join(self.folder, "bin")
         os.mkdir(bin_folder)
-        opener = os.path.join(bin_folder, "xdg-open")
-        with open(opener, "w") as f:
-            f.write(STAND_IN_OPENER)
-        os.chmod(opener, 0o755)
+        self._write(os.path.join(bin_folder, "xdg-open"), STAND_IN_OPENER, 0o755)
+        self._write(os.path.join(bin_folder, "e2e-browser"),
+                    STAND_IN_OPENER.replace("SHOPASSIST_E2E_CALLS", "SHOPASSIST_E2E_BROWSER_CALLS"), 0o755)
         env = dict(server.env)
         env["PATH"] = bin_folder + os.pathsep + env.get("PATH", "/usr/bin:/bin")
         env["SHOPASSIST_E2E_CALLS"] = self.calls_folder
+        env["SHOPASSIST_E2E_BROWSER_CALLS"] = self.browser_calls_folder
+        if desktop is not None:
+            xdg = {name: os.path.join(self.folder, name.lower())
+                   for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_DIRS")}
+            for folder in xdg.values():
+                os.makedirs(os.path.join(folder, "applications"))
+            env.update(xdg)
+            env.pop("XDG_CURRENT_DESKTOP", None)
+            if desktop == "browser":
+                self._write(os.path.join(xdg["XDG_CONFIG_HOME"], "mimeapps.list"),
+                            "[Default Applications]\ntext/html=e2e-browser.desktop\n")
+                self._write(os.path.join(xdg["XDG_DATA_HOME"], "applications", "e2e-browser.desktop"),
+                            "[Desktop Entry]\nType=Application\nName=E2E Browser\nExec=e2e-browser %u\n"
+                            "MimeType=text/html;\n")
         env.update(extra_env or {})
         self.process = subprocess.Popen([program], env=env, cwd=self.folder,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.window = None
         self.origin = None
+
+    @staticmethod
+    def _write(path, text, mode=0o644):
+        with open(path, "w") as f:
+            f.write(text)
+        os.chmod(path, mode)
 
     # ----- start and end -----
 
@@ -261,6 +286,19 @@ class Shopassist:
         i = ((EDGE + y) * width + EDGE + x) * 3
         return (data[i] << 16) | (data[i + 1] << 8) | data[i + 2]
 
+    def colours_in(self, left, top, width, height):
+        """How often each colour (0xRRGGBB) occurs in a client rectangle."""
+        surface_width, _, data = self.surface_rgb()
+        counts = {}
+        if data is None:
+            return counts
+        for y in range(EDGE + top, EDGE + top + height):
+            row = (y * surface_width + EDGE + left) * 3
+            for i in range(row, row + width * 3, 3):
+                colour = (data[i] << 16) | (data[i + 1] << 8) | data[i + 2]
+                counts[colour] = counts.get(colour, 0) + 1
+        return counts
+
     def shown_page(self):
         """The page whose header opens onto the page area, or None while drawing."""
         width, _, data = self.surface_rgb()
@@ -278,12 +316,15 @@ class Shopassist:
     def focus(self):
         self.server.xdotool("windowfocus", "--sync", self.window)
 
+    # The X server takes the pointer's moves and presses in the order they are sent, so a press
+    # always lands where the move before it went. (xdotool's --sync would wait for ever when the
+    # pointer is already there.)
     def click_at(self, x, y):
         """A left click at a client point."""
-        self.server.xdotool("mousemove", "--sync", self.origin[0] + x, self.origin[1] + y, "click", "1")
+        self.server.xdotool("mousemove", self.origin[0] + x, self.origin[1] + y, "click", "1")
 
     def move_to(self, x, y):
-        self.server.xdotool("mousemove", "--sync", self.origin[0] + x, self.origin[1] + y)
+        self.server.xdotool("mousemove", self.origin[0] + x, self.origin[1] + y)
 
     def click(self, name):
         self.click_at(*CENTRES[name])
@@ -307,23 +348,26 @@ class Shopassist:
 
     # ----- the opener's calls -----
 
-    def calls(self):
-        """Every argument vector the opener got so far, in order, each as a list of str."""
-        names = sorted((n for n in os.listdir(self.calls_folder) if not n.endswith(".part")),
+    def calls(self, folder=None):
+        """Every argument vector the opener (or the browser) got so far, in order, each as a
+        list of str."""
+        folder = folder or self.calls_folder
+        names = sorted((n for n in os.listdir(folder) if not n.endswith(".part")),
                        key=lambda n: tuple(int(p) for p in n.split(".")))
         result = []
         for name in names:
-            with open(os.path.join(self.calls_folder, name), "rb") as f:
+            with open(os.path.join(folder, name), "rb") as f:
                 data = f.read()
             words = data.split(b"\0")[:-1] if data else []
             result.append([w.decode("latin-1") for w in words])
         return result
 
-    def wait_for_calls(self, count, timeout=DEFAULT_TIMEOUT, settle=0.3):
+    def wait_for_calls(self, count, timeout=DEFAULT_TIMEOUT, settle=0.3, folder=None):
         """Waits until `count` calls were made in all, then a little longer for any stray one."""
-        wait_until(lambda: len(os.listdir(self.calls_folder)) >= count, timeout)
+        folder = folder or self.calls_folder
+        wait_until(lambda: len(os.listdir(folder)) >= count, timeout)
         time.sleep(settle)
-        return self.calls()
+        return self.calls(folder)
 
 
 class ProgramTestCase(unittest.TestCase):
@@ -344,8 +388,8 @@ class ProgramTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.server.close()
 
-    def start(self, extra_env=None):
-        app = Shopassist(self.server, self.program, extra_env)
+    def start(self, extra_env=None, desktop=None):
+        app = Shopassist(self.server, self.program, extra_env, desktop)
         self.addCleanup(app.cleanup)
         app.wait_for_window()
         return app
