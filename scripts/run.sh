@@ -32,17 +32,17 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 PATH="$work/bin:$PATH" "$program" &
 app=$!
-win=$(xdotool search --sync --onlyvisible --name "购物小助手" | head -n 1)
+win=$(xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
 sleep 0.5
 echo "shopassist is running on the virtual display $display (window $win)."
 echo "Typing \"鼠标 无线\" into the Taobao keyword box and pressing Enter twice..."
-xdotool type --window "$win" --delay 40 "鼠标 无线"
-xdotool key --window "$win" Return
+xdotool type --delay 40 "鼠标 无线"
+xdotool key Return
 sleep 0.2
-xdotool key --window "$win" Return
+xdotool key Return
 sleep 1.0
 import -window "$win" "$work/shopassist.png"
-xdotool key --window "$win" Escape
+xdotool key Escape
 wait "$app" && status=0 || status=$?
 
 echo
