@@ -213,10 +213,13 @@ class Shopassist:
                             "[Desktop Entry]\nType=Application\nName=E2E Browser\nExec=e2e-browser %u\n"
                             "MimeType=text/html;\n")
         env.update(extra_env or {})
-        self.process = subprocess.Popen([program], env=env, cwd=self.folder,
-                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        # Output goes to files: a pipe nobody reads could fill up and stop the program.
+        self.stderr_path = os.path.join(self.folder, "stderr.txt")
+        with open(os.path.join(self.folder, "stdout.txt"), "wb") as out, open(self.stderr_path, "wb") as err:
+            self.process = subprocess.Popen([program], env=env, cwd=self.folder, stdout=out, stderr=err)
         self.window = None
         self.origin = None
+        self.stderr_text = ""
 
     @staticmethod
     def _write(path, text, mode=0o644):
@@ -241,24 +244,22 @@ class Shopassist:
         return self.window
 
     def end(self, timeout=DEFAULT_TIMEOUT):
-        """The exit code once the program ended by itself; kills it when it does not."""
+        """The exit code once the program ended by itself; kills it when it does not. What it
+        wrote on standard error is kept in `stderr_text`."""
         try:
-            return self.process.wait(timeout=timeout)
+            code = self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             self.process.kill()
             self.process.wait()
             raise AssertionError("the program did not end")
-        finally:
-            self.process.stdout.close()
-            self.process.stderr.close()
+        with open(self.stderr_path, "rb") as f:
+            self.stderr_text = f.read().decode(errors="replace")
+        return code
 
     def cleanup(self):
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        for stream in (self.process.stdout, self.process.stderr):
-            if not stream.closed:
-                stream.close()
         shutil.rmtree(self.folder, ignore_errors=True)
 
     # ----- what X knows of the window -----
@@ -396,7 +397,8 @@ class ProgramTestCase(unittest.TestCase):
 
     def close_with_esc(self, app):
         app.key("Escape")
-        self.assertEqual(app.end(), 0)
+        code = app.end()
+        self.assertEqual(code, 0, "standard error: " + app.stderr_text)
 
 
 def main():
