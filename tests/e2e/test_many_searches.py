@@ -66,8 +66,9 @@ class ManySearches(x_session.ProgramTestCase):
         rss_after = resident_kib(pid)
         print(f"\nVmRSS {rss_before} KiB after {WARM_UP} searches, {rss_after} KiB after {SEARCHES}; "
               f"{len(files_before)} open files", flush=True)
-        self.assertLessEqual(rss_after - rss_before, RSS_SLACK_KIB,
-                             f"VmRSS {rss_before} KiB after {WARM_UP} searches, {rss_after} KiB after {SEARCHES}")
+        # The address sanitizer keeps freed blocks in quarantine: there memory grows by design.
+        if os.environ.get("SHOPASSIST_SANITIZED") != "1":
+            self.assertLessEqual(rss_after - rss_before, RSS_SLACK_KIB)
         self.close_with_esc(app)
 
     def test_an_opener_that_outlives_the_wait_is_collected_while_idle(self):
