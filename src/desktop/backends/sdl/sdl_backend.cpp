@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desktop/backends/sdl/x11_errors.h"
 #include "desktop/cursors/hand_cursor.h"
 #include "desktop/window/window_system.h"
 
@@ -50,6 +51,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Create() {
     return nullptr;
   }
   std::unique_ptr<SdlBackend> backend(new SdlBackend());
+  backend->on_x11_ = driver != nullptr && SDL_strcmp(driver, "x11") == 0;
+  if (backend->on_x11_) IgnoreEventsToVanishedWindows();
   backend->wake_event_ = SDL_RegisterEvents(1);
   return backend;
 }
@@ -60,7 +63,10 @@ SdlBackend::~SdlBackend() {
   surfaces_.clear();
   for (SDL_Cursor* c : cursors_)
     if (c != nullptr) SDL_FreeCursor(c);
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  // SDL's video stays up until the process ends. Quitting it closes SDL's second X connection,
+  // which only then reports a wake-up sent to a window destroyed meanwhile; SDL's quit puts
+  // Xlib's default handler back first, and that handler ends the process with exit code 1.
+  if (on_x11_) IgnoreEventsToVanishedWindows();
 }
 
 Size SdlBackend::ScreenSize() {

@@ -74,6 +74,7 @@ class SdlBackend : public Backend {
   std::array<SDL_Cursor*, 4> cursors_{};
   std::optional<CursorShape> cursor_;
   Uint32 wake_event_ = 0;
+  bool on_x11_ = false;  // SDL's video driver is X11
   Window* focus_lost_ = nullptr;  // lost the keyboard focus; not yet deactivated
 };
 

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include "desktop/backends/sdl/sdl_backend.h"
+#include "desktop/backends/sdl/x11_errors.h"
 #include "desktop/backends/sdl/sdl_keys.h"
 #include "desktop/window/window_system.h"
 
@@ -27,6 +28,9 @@ std::optional<MouseButton> ButtonOf(Uint8 sdl_button) {
 constexpr int kFocusSettleMs = 50;
 
 bool SdlBackend::WaitEvent(InputEvent& out, int timeout_ms) {
+  // SDL puts back its own X error handler at times; ours must be in place whenever the X errors
+  // of a wait can arrive.
+  if (on_x11_) IgnoreEventsToVanishedWindows();
   const Uint64 start = SDL_GetTicks64();
   const Uint64 deadline = start + static_cast<Uint64>(timeout_ms > 0 ? timeout_ms : 0);
   for (;;) {
