@@ -183,7 +183,7 @@ class Shopassist:
     web pages, "browser" registers e2e-browser.desktop, whose command (Exec=e2e-browser %u) is
     a stand-in recording its calls like the opener, in `browser_calls_folder`."""
 
-    def __init__(self, server, program, extra_env=None, desktop=None):
+    def __init__(self, server, program, extra_env=None, desktop=None, args=()):
         self.server = server
         self.folder = tempfile.mkdtemp(prefix="shopassist-e2e.")
         self.calls_folder = os.path.join(self.folder, "calls")
@@ -219,7 +219,7 @@ class Shopassist:
         # Output goes to files: a pipe nobody reads could fill up and stop the program.
         self.stderr_path = os.path.join(self.folder, "stderr.txt")
         with open(os.path.join(self.folder, "stdout.txt"), "wb") as out, open(self.stderr_path, "wb") as err:
-            self.process = subprocess.Popen([program], env=env, cwd=self.folder, stdout=out, stderr=err)
+            self.process = subprocess.Popen([program, *args], env=env, cwd=self.folder, stdout=out, stderr=err)
         self.window = None
         self.origin = None
         self.stderr_text = ""

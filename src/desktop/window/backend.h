@@ -64,6 +64,9 @@ class Backend {
   virtual void DestroySurface(Window* top) = 0;
   virtual void ShowSurface(Window* top, bool show, bool activate) = 0;
   virtual void MoveSurface(Window* top) = 0;
+  // A click made `top` the active window: bring its surface to the front with the keyboard
+  // focus, as a window manager does on a click (and as nothing else would without one).
+  virtual void FocusSurface(Window* top) { (void)top; }
   virtual void SetTitle(Window* top, const std::string& utf8) = 0;
   virtual void SetIcon(Window* top, const Bitmap& icon) = 0;
   // The pixels of the surface, kept by the backend; the window system draws into them.

@@ -145,7 +145,10 @@ void WindowSystem::DispatchMouse(const InputEvent& event) {
       break;
     case InputEvent::Type::MouseDown: {
       Window* target_top = target->TopLevel();
-      if (target_top != active_ && (target_top->ExStyle() & WS_EX_NOACTIVATE) == 0) Activate(target_top);
+      if (target_top != active_ && (target_top->ExStyle() & WS_EX_NOACTIVATE) == 0) {
+        Activate(target_top);
+        if (target_top->IsAlive() && active_ == target_top) GetBackend().FocusSurface(target_top);
+      }
       if (!target->IsAlive()) break;
       if (!client) {
         last_press_.reset();

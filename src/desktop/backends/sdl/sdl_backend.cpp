@@ -153,6 +153,13 @@ void SdlBackend::ShowSurface(Window* top, bool show, bool activate) {
   }
 }
 
+void SdlBackend::FocusSurface(Window* top) {
+  Surface* s = Find(top);
+  if (s == nullptr || s->sdl == nullptr || SDL_GetKeyboardFocus() == s->sdl) return;
+  SDL_RaiseWindow(s->sdl);
+  SDL_SetWindowInputFocus(s->sdl);
+}
+
 bool SdlBackend::TakesFocus(const Surface& s) const { return (s.top->ExStyle() & WS_EX_NOACTIVATE) == 0; }
 
 void SdlBackend::MoveSurface(Window* top) {

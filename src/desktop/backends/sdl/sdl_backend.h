@@ -31,6 +31,7 @@ class SdlBackend : public Backend {
   void DestroySurface(Window* top) override;
   void ShowSurface(Window* top, bool show, bool activate) override;
   void MoveSurface(Window* top) override;
+  void FocusSurface(Window* top) override;
   void SetTitle(Window* top, const std::string& utf8) override;
   void SetIcon(Window* top, const Bitmap& icon) override;
   Canvas SurfaceCanvas(Window* top) override;
