@@ -68,16 +68,24 @@ bool ReadSource(const FcPattern* match, FontSource* out) {
   return true;
 }
 
-bool MatchSong(FontSource* out) {
+FontSource LookUpSong() {
+  FontSource source;
   if (FontconfigReady()) {
     PatternPtr pattern(FcPatternCreate());
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(kSongFamily));
     PatternPtr match = BestMatch(pattern.get());
-    if (match && IsSongFamily(match.get()) && ReadSource(match.get(), out)) return true;
+    if (match && IsSongFamily(match.get()) && ReadSource(match.get(), &source)) return source;
   }
-  out->path = kSongFallbackPath;
-  out->index = 0;
-  out->song = true;
+  source.path = kSongFallbackPath;
+  source.index = 0;
+  source.song = true;
+  return source;
+}
+
+bool MatchSong(FontSource* out) {
+  // The configuration does not change while the program runs: one look-up serves every font.
+  static const FontSource song = LookUpSong();
+  *out = song;
   return true;
 }
 
