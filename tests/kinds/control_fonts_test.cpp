@@ -1,24 +1,12 @@
 // The copy rule for control fonts and the fall-back to the default GUI font.
-#include <cstring>
-
 #include <gtest/gtest.h>
 
+#include "song_font.h"
 #include "ui/control_fonts.h"
 
 namespace {
 
-desktop::LogFont SongTi(int height) {
-  desktop::LogFont lf;
-  lf.height = height;
-  lf.weight = 400;
-  lf.char_set = 134;
-  lf.out_precision = 3;
-  lf.clip_precision = 2;
-  lf.quality = 1;
-  lf.pitch_and_family = 2;
-  std::memcpy(lf.face_name, "\xCB\xCE\xCC\xE5", 5);  // 宋体
-  return lf;
-}
+using kinds_test::SongTi;
 
 TEST(ControlFontRecord, ReplacesCharsetPrecisionsQualityAndPitch) {
   const desktop::LogFont copy = ui::ControlFontRecord(SongTi(-16));

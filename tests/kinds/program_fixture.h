@@ -1,24 +1,17 @@
 #pragma once
-// The whole program in this process on the headless backend: the built-in description loaded,
-// the main window built, a scripted desktop recording every address handed over, and a fatal error
-// turned into an exception the test can catch.
+// The whole program in this process (test_support::InProcessProgram) for the kinds' tests, with
+// their input helpers and reads through ReadControlProperty.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "desktop/backends/headless/headless_backend.h"
-#include "desktop/window/window_system.h"
-#include "platform/scripted_platform_operations.h"
-#include "ui/kinds.h"
-#include "ui/main_window.h"
+#include "in_process_program.h"
 
 namespace kinds_test {
 
-struct FatalShown {
-  std::string text_gbk;
-};
+using test_support::FatalShown;
 
 class ProgramTest : public testing::Test {
  protected:
@@ -30,7 +23,7 @@ class ProgramTest : public testing::Test {
   desktop::Window& WindowOf(std::string_view name_utf8) const { return *Named(name_utf8).window; }
   std::string FocusName() const;  // UTF-8, "none" for none
 
-  void Pump() { desktop::WindowSystem::Get().PumpPending(); }
+  void Pump() { program_.Pump(); }
   void Press(int vk, desktop::Modifiers mods = {});
   void Type(std::string_view utf8);
   void Click(std::string_view name_utf8);
@@ -42,11 +35,12 @@ class ProgramTest : public testing::Test {
   // The text read (GBK), released at once; "<none>" when none came back.
   std::string TextOf(std::string_view name_utf8);
   // Every address handed to the desktop, as "open ADDRESS" or "openlink ADDRESS".
-  std::vector<std::string> HandOvers() const;
-  void ClearHandOvers();
+  std::vector<std::string> HandOvers() const { return program_.HandOvers(); }
+  void ClearHandOvers() { program_.ClearHandOvers(); }
 
+  test_support::InProcessProgram program_;
   desktop::HeadlessBackend* backend_ = nullptr;
-  platform::ScriptedPlatformOperations operations_;
+  platform::ScriptedPlatformOperations& operations_ = program_.operations;
   ui::MainWindow* window_ = nullptr;
 };
 

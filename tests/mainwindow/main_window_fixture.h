@@ -1,26 +1,18 @@
 #pragma once
-// The whole program started in this process on the headless backend: the built-in description
-// loaded, the main window built, scripted desktop operations recording every hand-over, and a
-// fatal error turned into an exception the test can catch.
+// The whole program in this process (test_support::InProcessProgram) for the main window's
+// tests, with their input helpers.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "desktop/backends/headless/headless_backend.h"
-#include "desktop/window/window_system.h"
-#include "platform/scripted_platform_operations.h"
-#include "ui/kinds.h"
-#include "ui/main_window.h"
+#include "in_process_program.h"
 #include "ui/tab_control.h"
 
 namespace mainwindow_test {
 
-// What a fatal error showed, thrown by the test presenter.
-struct FatalShown {
-  std::string text_gbk;
-};
+using test_support::FatalShown;
 
 // GBK bytes of a UTF-8 literal.
 std::string Gbk(std::string_view utf8);
@@ -59,12 +51,12 @@ class MainWindowTest : public testing::Test {
   std::uint64_t Now() const { return backend_->NowMs(); }
 
   // Every address the program handed to the desktop.
-  std::vector<std::string> HandOvers() const;
+  std::vector<std::string> HandOvers() const { return program_.HandOvers(); }
 
+  test_support::InProcessProgram program_;
   desktop::HeadlessBackend* backend_ = nullptr;
-  platform::ScriptedPlatformOperations operations_;
+  platform::ScriptedPlatformOperations& operations_ = program_.operations;
   ui::MainWindow* window_ = nullptr;
-  std::vector<std::uint8_t> description_;
 };
 
 }  // namespace mainwindow_test
