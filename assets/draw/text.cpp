@@ -6,6 +6,7 @@
 #include FT_OUTLINE_H
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace assets {
@@ -87,7 +88,13 @@ class FreeTypeface final : public Typeface {
 }  // namespace
 
 std::unique_ptr<Typeface> Typeface::Find(const std::string& family, const std::string& style) {
-  FcInit();
+  // Fontconfig keeps its configuration until told to let go: it goes when the tool ends.
+  static const bool ready = [] {
+    if (FcInit() != FcTrue) return false;
+    std::atexit(FcFini);
+    return true;
+  }();
+  if (!ready) return nullptr;
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddString(pattern, FC_STYLE, reinterpret_cast<const FcChar8*>(style.c_str()));

@@ -199,9 +199,6 @@ class Shopassist:
         env["PATH"] = bin_folder + os.pathsep + env.get("PATH", "/usr/bin:/bin")
         env["SHOPASSIST_E2E_CALLS"] = self.calls_folder
         env["SHOPASSIST_E2E_BROWSER_CALLS"] = self.browser_calls_folder
-        # In a sanitizer build, leaks of the desktop libraries are theirs, not the program's.
-        suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan_suppressions.txt")
-        env["LSAN_OPTIONS"] = ":".join(filter(None, [env.get("LSAN_OPTIONS"), "suppressions=" + suppressions]))
         if desktop is not None:
             xdg = {name: os.path.join(self.folder, name.lower())
                    for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_DIRS")}

@@ -137,6 +137,3 @@ desktop::Bitmap Screenshot() {
 
 }  // namespace sdl_test
 
-// LeakSanitizer, in the sanitizer build: libdbus, which SDL starts for input methods, keeps a
-// buffer of its own until the process ends.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
