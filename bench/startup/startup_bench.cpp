@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "xvfb.h"
+
 extern char** environ;
 
 namespace {
@@ -138,60 +140,25 @@ double Median(std::vector<double> v) {
   return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-// A display of our own when none is set: Xvfb picks a free display number and writes it to a pipe
-// (-displayfd). The connection stays open: a server whose last client leaves resets itself, and
-// refuses new connections while it does.
-pid_t StartXvfb(Display** display) {
-  int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return -1;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  std::vector<std::string> args{"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  if (posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  std::string number;
-  char c = 0;
-  while (pid > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-  close(fds[0]);
-  if (pid > 0 && !number.empty()) {
-    const std::string name = ":" + number;
-    setenv("DISPLAY", name.c_str(), 1);
-    *display = XOpenDisplay(name.c_str());
-    if (*display != nullptr) return pid;
-  }
-  if (pid > 0) {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-  }
-  return -1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-  pid_t xvfb = -1;
-  Display* display = nullptr;
+  // A display of our own when none is set. Our connection stays open: a server whose last
+  // client leaves resets itself, and refuses new connections while it does.
+  test_support::XvfbServer xvfb;
   if (std::getenv("DISPLAY") == nullptr) {
-    xvfb = StartXvfb(&display);
-    if (xvfb < 0) {
+    xvfb = test_support::StartXvfb();
+    if (xvfb.display.empty()) {
       std::fprintf(stderr, "startup_bench: no display and Xvfb could not be started\n");
       return 1;
     }
-  } else {
-    display = XOpenDisplay(nullptr);
+    setenv("DISPLAY", xvfb.display.c_str(), 1);
   }
+  Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "startup_bench: cannot open the display\n");
-    if (xvfb > 0) kill(xvfb, SIGTERM);
+    test_support::StopXvfb(xvfb);
     return 1;
   }
   XSetErrorHandler(IgnoreXErrors);  // a window may go between listing it and reading it
@@ -206,10 +173,7 @@ int main(int argc, char** argv) {
     if (auto t = TimeToFirstFrame(display, kShopassist)) shopassist.push_back(*t);
   }
   XCloseDisplay(display);
-  if (xvfb > 0) {
-    kill(xvfb, SIGTERM);
-    waitpid(xvfb, nullptr, 0);
-  }
+  test_support::StopXvfb(xvfb);
   if (reference.empty() || shopassist.empty()) {
     std::fprintf(stderr, "startup_bench: a program showed no frame (reference %zu, shopassist %zu of %d)\n",
                  reference.size(), shopassist.size(), rounds);

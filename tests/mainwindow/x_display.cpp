@@ -1,5 +1,7 @@
 #include "x_display.h"
 
+#include "xvfb.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -53,37 +55,10 @@ pid_t Spawn(const std::vector<std::string>& args, const std::string& display, co
 
 }  // namespace
 
-// Xvfb picks a free display number itself and writes it to a pipe (-displayfd), so that test
-// programs running side by side never pick the same one.
 bool XDisplay::Start() {
-  int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return false;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  std::vector<std::string> args{"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  if (posix_spawnp(&server_, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) server_ = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  std::string number;
-  pollfd p{fds[0], POLLIN, 0};
-  while (server_ > 0 && number.find('\n') == std::string::npos && poll(&p, 1, 10000) > 0) {
-    char c[16];
-    const ssize_t n = read(fds[0], c, sizeof c);
-    if (n <= 0) break;
-    number.append(c, static_cast<std::size_t>(n));
-  }
-  close(fds[0]);
-  if (server_ < 0 || number.find('\n') == std::string::npos) {
-    Stop();
-    return false;
-  }
-  name_ = ":" + number.substr(0, number.find('\n'));
+  server_ = test_support::StartXvfb();
+  if (server_.display.empty()) return false;
+  name_ = server_.display;
   display_ = XOpenDisplay(name_.c_str());
   if (display_ == nullptr) {
     Stop();
@@ -96,11 +71,7 @@ bool XDisplay::Start() {
 void XDisplay::Stop() {
   if (display_ != nullptr) XCloseDisplay(AsDisplay(display_));
   display_ = nullptr;
-  if (server_ > 0) {
-    kill(server_, SIGTERM);
-    waitpid(server_, nullptr, 0);
-  }
-  server_ = -1;
+  test_support::StopXvfb(server_);
 }
 
 std::vector<unsigned long> XDisplay::WindowsOf(pid_t pid) {

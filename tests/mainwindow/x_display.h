@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "xvfb.h"
+
 namespace mainwindow_test {
 
 class XDisplay {
@@ -32,7 +34,7 @@ class XDisplay {
   std::optional<unsigned long> Pixel(unsigned long window, int x, int y);
 
  private:
-  pid_t server_ = -1;
+  test_support::XvfbServer server_;
   void* display_ = nullptr;  // Display*: the connection stays open so that the server never resets
   std::string name_;
 };

@@ -34,39 +34,13 @@ pid_t Spawn(const std::vector<std::string>& args, posix_spawn_file_actions_t* ac
 }  // namespace
 
 bool XSession::Start() {
-  int fds[2];
-  if (pipe(fds) != 0) return false;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addclose(&actions, fds[0]);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  server_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                  &actions);
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  std::string number;
-  if (server_ > 0) {
-    pollfd p{fds[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&p, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-  }
-  close(fds[0]);
-  if (number.empty()) {
-    Stop();
-    return false;
-  }
-  setenv("DISPLAY", (":" + number).c_str(), 1);
+  server_ = test_support::StartXvfb();
+  if (server_.display.empty()) return false;
+  setenv("DISPLAY", server_.display.c_str(), 1);
   return true;
 }
 
-void XSession::Stop() {
-  if (server_ <= 0) return;
-  kill(server_, SIGTERM);
-  int status = 0;
-  waitpid(server_, &status, 0);
-  server_ = -1;
-}
+void XSession::Stop() { test_support::StopXvfb(server_); }
 
 int Run(const std::vector<std::string>& argv) {
   const pid_t pid = Spawn(argv, nullptr);

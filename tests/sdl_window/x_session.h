@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "desktop/bitmap.h"
+#include "xvfb.h"
 
 struct SDL_Window;
 
@@ -21,7 +22,7 @@ class XSession {
   ~XSession() { Stop(); }
 
  private:
-  pid_t server_ = -1;
+  test_support::XvfbServer server_;
 };
 
 // Runs a program to its end; its exit status, or -1 when it could not be started.
