@@ -8,7 +8,6 @@
 #include "app/shell_state.h"
 #include "desktop/backends/sdl/sdl_backend.h"
 #include "desktop/controls/message_box.h"
-#include "desktop/text/font_warm_up.h"
 #include "desktop/text/gbk.h"
 #include "desktop/window/window_system.h"
 #include "ui/description/window_description.h"
@@ -36,8 +35,6 @@ void ReleaseDesktop() { desktop::WindowSystem::Get().Reset(); }
 int RunOnTheDesktop() {
   app::SetFatalErrorPresenter(ShowFatalBox);
   app::SetFrameworkRelease(ReleaseDesktop);
-  // Fontconfig and FreeType get ready on a second core while SDL opens the display.
-  desktop::StartFontWarmUp();
   if (!desktop::InstallSdlBackend()) {
     // No desktop to show the window on: the start window cannot be created.
     const std::string message(

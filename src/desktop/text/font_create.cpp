@@ -6,7 +6,6 @@
 
 #include "desktop/text/blank_font.h"
 #include "desktop/text/font_match.h"
-#include "desktop/text/font_warm_up.h"
 #include "desktop/text/freetype_font.h"
 
 namespace desktop {
@@ -36,7 +35,6 @@ std::string CacheKey(const LogFont& lf) {
 }  // namespace
 
 std::shared_ptr<Font> Font::Create(const LogFont& lf) {
-  FinishFontWarmUp();
   static std::map<std::string, std::shared_ptr<Font>> made;  // null entries remember failures
   const std::string key = CacheKey(lf);
   if (auto it = made.find(key); it != made.end()) return it->second;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "desktop/text/freetype_faces.h"
 #include "desktop/text/gbk.h"
 
 namespace desktop {
@@ -15,7 +16,8 @@ namespace desktop {
 namespace {
 
 constexpr const char* kSongFamily = "AR PL UMing CN";
-constexpr const char* kSongFallbackPath = "/usr/share/fonts/truetype/arphic/uming.ttc";
+// fonts-arphic-uming's file; its first face is AR PL UMing CN.
+constexpr const char* kSongPackageFile = "/usr/share/fonts/truetype/arphic/uming.ttc";
 
 struct PatternDeleter {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
@@ -68,28 +70,54 @@ bool ReadSource(const FcPattern* match, FontSource* out) {
   return true;
 }
 
-FontSource LookUpSong() {
+// Where the Song face is, and the face itself, open for the life of the process: every font of the
+// program uses it.
+struct SongFace {
   FontSource source;
+  std::shared_ptr<FreeTypeFace> face;
+};
+
+// The face at path and index when it is AR PL UMing CN; null otherwise.
+std::shared_ptr<FreeTypeFace> OpenIfSongFace(const std::string& path, int index) {
+  std::shared_ptr<FreeTypeFace> face = FreeTypeFace::Open(path, index);
+  if (!face) return nullptr;
+  const char* family = face->face()->family_name;
+  return family != nullptr && std::strcmp(family, kSongFamily) == 0 ? face : nullptr;
+}
+
+SongFace FindSongFace() {
+  SongFace song;
+  song.source.path = kSongPackageFile;
+  song.source.index = 0;
+  song.source.song = true;
+  // Where its package puts it, the face is taken without fontconfig: reading fontconfig's
+  // configuration takes longer than building and drawing the whole main window, and the
+  // window's fonts are all this face.
+  song.face = OpenIfSongFace(song.source.path, song.source.index);
+  if (song.face) return song;
   if (FontconfigReady()) {
     PatternPtr pattern(FcPatternCreate());
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(kSongFamily));
     PatternPtr match = BestMatch(pattern.get());
-    if (match && IsSongFamily(match.get()) && ReadSource(match.get(), &source)) return source;
+    FontSource found;
+    if (match && IsSongFamily(match.get()) && ReadSource(match.get(), &found)) {
+      song.source = found;
+      song.face = FreeTypeFace::Open(found.path, found.index);
+    }
   }
-  source.path = kSongFallbackPath;
-  source.index = 0;
-  source.song = true;
-  return source;
+  return song;
 }
 
 bool MatchSong(FontSource* out) {
   // The configuration does not change while the program runs: one look-up serves every font.
-  static const FontSource song = LookUpSong();
-  *out = song;
+  static const SongFace song = FindSongFace();
+  *out = song.source;
   return true;
 }
 
 }  // namespace
+
+bool IsSongFaceFile(const std::string& path, int index) { return OpenIfSongFace(path, index) != nullptr; }
 
 std::string FaceNameOf(const LogFont& lf) {
   const size_t n = std::find(std::begin(lf.face_name), std::end(lf.face_name), '\0') - std::begin(lf.face_name);

@@ -112,11 +112,10 @@ void SdlBackend::CreateSurface(Window* top) {
 bool SdlBackend::MakeSdlWindow(Surface& s) {
   if (s.sdl != nullptr) return true;
   const Point at = SurfaceOrigin(s.top);
+  // Made without SDL_WINDOW_RESIZABLE, the window tells the window manager that its least and
+  // greatest sizes are its size: no maximize and no frame dragging.
   s.sdl = SDL_CreateWindow(s.title.c_str(), at.x, at.y, s.width, s.height, SdlFlagsFor(s.top));
   if (s.sdl == nullptr) return false;
-  // Not resizable: the window manager offers no maximize and no frame dragging.
-  SDL_SetWindowMinimumSize(s.sdl, s.width, s.height);
-  SDL_SetWindowMaximumSize(s.sdl, s.width, s.height);
   ApplyIcon(s);
   return true;
 }
@@ -136,12 +135,17 @@ void SdlBackend::ShowSurface(Window* top, bool show, bool activate) {
     if (s->sdl != nullptr) SDL_HideWindow(s->sdl);
     return;
   }
+  const bool made_now = s->sdl == nullptr;
   if (!MakeSdlWindow(*s)) return;
   const bool takes_focus = activate && TakesFocus(*s);
   SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, takes_focus ? "0" : "1");
   SDL_Window* had_focus = SDL_GetKeyboardFocus();
-  const Point at = SurfaceOrigin(top);
-  SDL_SetWindowPosition(s->sdl, at.x, at.y);
+  // A window shown again goes back where it belongs, wherever the window manager had put it. A
+  // window made just now is there already; on X11 placing it costs several round trips.
+  if (!made_now) {
+    const Point at = SurfaceOrigin(top);
+    SDL_SetWindowPosition(s->sdl, at.x, at.y);
+  }
   SDL_ShowWindow(s->sdl);
   CopyToScreen(*s, Region(Rect{0, 0, s->width, s->height}));
   if (takes_focus) {
