@@ -233,6 +233,10 @@ void SdlBackend::CopyToScreen(Surface& s, const Region& changed) {
   SDL_Surface* screen = SDL_GetWindowSurface(s.sdl);
   if (screen == nullptr) return;
   const Rect bounds{0, 0, std::min(s.width, screen->w), std::min(s.height, screen->h)};
+  // Our pixels are 0xAARRGGBB with the alpha always opaque: on a screen without alpha they are its
+  // own format, so SDL copies rows instead of converting each pixel.
+  const Uint32 format =
+      screen->format->format == SDL_PIXELFORMAT_RGB888 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
   std::vector<SDL_Rect> rects;
   if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
   for (const Rect& r0 : changed.Rects()) {
@@ -241,8 +245,7 @@ void SdlBackend::CopyToScreen(Surface& s, const Region& changed) {
     const Pixel* src = s.pixels.data() + static_cast<size_t>(r.top) * s.width + r.left;
     auto* dst = static_cast<Uint8*>(screen->pixels) + static_cast<size_t>(r.top) * screen->pitch +
                 static_cast<size_t>(r.left) * screen->format->BytesPerPixel;
-    SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_ARGB8888, src, s.width * 4, screen->format->format, dst,
-                      screen->pitch);
+    SDL_ConvertPixels(r.Width(), r.Height(), format, src, s.width * 4, screen->format->format, dst, screen->pitch);
     rects.push_back(SDL_Rect{r.left, r.top, r.Width(), r.Height()});
   }
   if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
