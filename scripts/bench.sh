@@ -25,7 +25,7 @@ section "full repaint and search click, headless (bench/repaint)"
 
 if [ -x "$build/bench/startup/startup_bench" ]; then
   section "start to first frame (bench/startup)"
-  "$build/bench/startup/startup_bench" 15
+  "$build/bench/startup/startup_bench" 30
 fi
 
 section "the real program under Xvfb (bench/program)"
